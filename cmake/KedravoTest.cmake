@@ -1,0 +1,13 @@
+# kedravo_add_test(NAME name SOURCES a.cpp b.cpp LIBS core lines [ENV VAR=value ...])
+find_package(GTest QUIET)
+
+function(kedravo_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  kedravo_warnings(${T_NAME})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(T_ENV)
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${T_ENV}")
+  endif()
+endfunction()

@@ -1,0 +1,13 @@
+#pragma once
+// Code points of UTF-8 text, for the rules that work character by character. Invalid sequences decode as
+// U+FFFD one byte at a time, so no input is ever lost track of.
+#include <string>
+#include <string_view>
+
+namespace kedravo {
+
+std::u32string decodeUtf8(std::string_view utf8);
+std::string encodeUtf8(std::u32string_view codePoints);
+void appendUtf8(std::string& out, char32_t c);
+
+} // namespace kedravo

@@ -1,0 +1,31 @@
+#pragma once
+// The system's dialogs. Each has a real implementation (message box, input box, save-as dialog) and a
+// scripted one that answers from a queue.
+#include <optional>
+#include <string>
+
+namespace kedravo::platform {
+
+// STOP_SUB: the one warning box. Modal, no owner, OK only, exclamation icon; returns when dismissed.
+class Warner {
+public:
+    virtual ~Warner() = default;
+    virtual void STOP_SUB(const std::string& caption, const std::string& text) = 0;
+};
+
+// The input box's answer when the user cancels, presses Escape or closes it.
+inline constexpr char INPUT_CANCELLED[] = "\x1b";
+
+class Dialogs : public Warner {
+public:
+    // Modal, owned by `ownerWindow`; title and prompt as given, one edit field of at most 64 bytes, "OK" and
+    // "ｷｬﾝｾﾙ". Returns the field's text, or INPUT_CANCELLED.
+    virtual std::string inputBox(int ownerWindow, const std::string& title, const std::string& prompt) = 0;
+
+    // The save-as dialog used to pick a folder: title, proposed file name, one filter "(*.*)", no overwrite
+    // question. Returns the chosen path, or nothing when cancelled. `ownerWindow` < 0 means no owner.
+    virtual std::optional<std::string> saveAs(int ownerWindow, const std::string& title,
+                                              const std::string& proposedName) = 0;
+};
+
+} // namespace kedravo::platform

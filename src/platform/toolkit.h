@@ -1,0 +1,84 @@
+#pragma once
+// The windowing toolkit as the handlers see it. No toolkit type appears here: every window and control is
+// addressed by its catalogue id. Setting a text, a selection or a check state from the program raises no event.
+#include <string>
+
+#include "platform/catalogue.h"
+
+namespace kedravo::platform {
+
+enum class Event { On, Change, Click, End };
+
+// Receives the events raised by the user. `control` is a control id, or for Event::End a window id.
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void raise(int control, Event event) = 0;
+};
+
+struct Position {
+    int left = 0;
+    int top = 0;
+    bool operator==(const Position&) const = default;
+};
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Creates every window and control of the catalogue; windows marked visibleAtStart are shown.
+    virtual void create(const Catalogue& catalogue, EventSink& events) = 0;
+
+    // Windows.
+    virtual void setCaption(int window, const std::string& caption) = 0;
+    virtual void show(int window) = 0;
+    virtual void hide(int window) = 0;
+    virtual bool isVisible(int window) = 0;
+    virtual void makeTopmost(int window) = 0;
+    virtual bool isTopmost(int window) = 0;
+    virtual void activate(int window) = 0;
+    virtual Position position(int window) = 0;
+    virtual void move(int window, Position position) = 0;
+
+    // Any control.
+    virtual void setEnabled(int control, bool enabled) = 0;
+    virtual bool isEnabled(int control) = 0;
+    virtual void setFont(int control, FontFace face, int size) = 0;
+
+    // Buttons, static texts and edit boxes. Multi-line texts use CR LF between lines.
+    virtual void setText(int control, const std::string& text) = 0;
+    virtual std::string text(int control) = 0;
+    // Lines of a multi-line edit box as separated by line breaks (not as wrapped on screen); n from 1.
+    virtual int lineCount(int control) = 0;
+    virtual std::string line(int control, int n) = 0;
+    virtual void scrollToEnd(int control) = 0;
+
+    // List boxes and drop-down lists; positions from 0, -1 for none.
+    virtual void clear(int control) = 0;
+    virtual void addItem(int control, const std::string& text) = 0;
+    virtual int itemCount(int control) = 0;
+    virtual std::string item(int control, int position) = 0;
+    virtual int selected(int control) = 0;
+    virtual void setSelected(int control, int position) = 0;
+    virtual bool isRowSelected(int control, int row) = 0;
+
+    // Radio buttons and check boxes.
+    virtual void setChecked(int control, bool checked) = 0;
+    virtual bool isChecked(int control) = 0;
+};
+
+// What a user can do, for scripted runs. Each call acts exactly as the user's action would (limits and
+// refused characters apply, events are raised) and says why it was refused, if it was.
+enum class Refusal { None, Hidden, Disabled, ReadOnly };
+
+class UserInput {
+public:
+    virtual ~UserInput() = default;
+    virtual Refusal click(int control) = 0;                    // push button, radio button, check box
+    virtual Refusal pick(int control, int position) = 0;       // drop-down list
+    virtual Refusal clickRow(int control, int row) = 0;        // list box
+    virtual Refusal type(int control, const std::string& text) = 0; // replaces the whole text, char by char
+    virtual Refusal closeWindow(int window) = 0;               // the close box
+};
+
+} // namespace kedravo::platform
