@@ -9,17 +9,17 @@ deps:
 	@scripts/install-deps
 
 run: deps
-	cmake -S . -B $(RUN_DIR) -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF
 	cmake --build $(RUN_DIR) -j $(JOBS)
 	scripts/run-program $(RUN_DIR)
 
 test: deps
-	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/bench
 
