@@ -1,0 +1,40 @@
+#pragma once
+// The three data files, their backup copy and the data folder lock, as start-up and shut-down call them.
+// Every failure is told to the user through STOP_SUB; nothing is lost silently.
+#include <memory>
+#include <string>
+
+#include "core/tables.h"
+#include "store/store_services.h"
+
+namespace kedravo::store {
+
+inline constexpr char PRICE_FILE[] = "価格データ.TXT";
+inline constexpr char BASIC_FILE[] = "基本データ.TXT";
+inline constexpr char ENVIRONMENT_FILE[] = "KANKYO.TXT";
+
+// Start-up readers: a missing file is not an error (the basic data reader then sets every spread to "0.01").
+// A damaged file is warned about once, what was read is kept and the file is preserved beside itself.
+void readBasicData(Tables& t, StoreServices& s);
+void readPriceData(Tables& t, StoreServices& s);
+// Reads KANKYO.TXT from the working directory: DATA_DIR, BACKUP_DIR, BACKUP_ON and the window positions.
+void readEnvironment(Tables& t, StoreServices& s, WindowPositions& windows);
+
+// Writers, each a crash-safe replace of the whole file.
+void 価格データW_SUB(Tables& t, StoreServices& s);
+void 基本データＷ_SUB(Tables& t, StoreServices& s);
+void 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows);
+void データバックアップ_SUB(Tables& t, StoreServices& s);
+
+// The 13-character stamp cut from "YYYY/MM/DD" and "HH:MM:SS".
+std::string STAMP(const std::string& date, const std::string& time);
+
+// Held while the program runs on a data folder; released by the system when the process ends in any way.
+class DataFolderLock {
+public:
+    virtual ~DataFolderLock() = default;
+};
+// Nothing when another running copy holds the folder.
+std::unique_ptr<DataFolderLock> lockDataFolder(StoreServices& s, const std::string& dataDir);
+
+} // namespace kedravo::store
