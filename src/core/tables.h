@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+// <climits> defines LINE_MAX as a macro; ours is the line capacity of a page. Where the macro comes first it
+// would silently replace ours, so it goes; where it comes later, every use fails to compile instead.
+#undef LINE_MAX
+
 namespace kedravo {
 
 inline constexpr int PAGE_MAX = 10;
