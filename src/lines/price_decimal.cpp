@@ -65,7 +65,8 @@ bool PriceDecimal::fitsFormat() const {
 }
 
 std::string PriceDecimal::integerText() const {
-    return (units_ < 0 ? "-" : "") + std::to_string(std::llabs(units_) / UNIT);
+    std::string digits = std::to_string(std::llabs(units_) / UNIT);
+    return units_ < 0 ? "-" + digits : digits;
 }
 
 std::string PriceDecimal::text() const {

@@ -4,6 +4,7 @@
 #include "core/numeric_value.h"
 
 #include <cmath>
+#include <optional>
 
 namespace kedravo {
 namespace {
@@ -18,12 +19,12 @@ std::string leadingDigits(const std::string& text) {
     return text.substr(0, end);
 }
 
-// The digits of an integer part read in single precision, without its sign; empty when it is 1000 or more
+// The digits of an integer part read in single precision, without its sign; nothing when it is 1000 or more
 // either way, so that a negative part cannot slip past the limit by losing its sign.
-std::string integerDigits(std::string_view text) {
+std::optional<std::string> integerDigits(std::string_view text) {
     float value = std::fabs(numericValueSingle(text));
     if (!(value < PRICE_LIMIT))
-        return {};
+        return std::nullopt;
     return std::to_string(static_cast<int>(value));
 }
 
@@ -48,19 +49,19 @@ void 小数点_SUB(std::string& fraction, std::string& result) {
 void INPUT_SUB(std::string& price, std::string& integerPart, std::string& fractionPart) {
     price = toHalfWidth(price);
     std::size_t point = price.find('.');
-    integerPart = integerDigits(std::string_view(price).substr(0, point));
+    std::optional<std::string> digits = integerDigits(std::string_view(price).substr(0, point));
+    integerPart = digits.value_or("0");
     fractionPart = "00";
-    if (integerPart.empty()) {
-        integerPart = "0";
+    if (!digits) {
         price.clear();
         return;
     }
     if (point != std::string::npos) {
         std::string fraction = price.substr(point + 1);
-        std::string digits;
-        小数点_SUB(fraction, digits);
-        if (digits != "0")
-            fractionPart = digits;
+        std::string fractionDigits;
+        小数点_SUB(fraction, fractionDigits);
+        if (fractionDigits != "0")
+            fractionPart = fractionDigits;
     }
     if (integerPart == "0" && fractionPart == "00")
         price.clear();
