@@ -61,8 +61,8 @@ void fillMainRows(Tables& t, int n, Side side) {
     alignRows(t, n);
 }
 
-// One box of the main window: the rows of the lines on its side of the reference that pass the filter. Every
-// row but the page's last line is followed by CR LF, even when that line is filtered out or in the other box.
+// One box of the main window: the rows of the lines on its side of the reference that pass the filter. A row
+// is followed by CR LF unless it is the page's last line, so a box whose last row is not that line ends with one.
 std::string mainBox(const Tables& t, int n, int filter, bool upper, double reference) {
     const int page = t.CUR_PAGE;
     std::string box;
