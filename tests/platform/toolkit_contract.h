@@ -22,6 +22,10 @@ struct ContractBackend {
     std::function<std::unique_ptr<platform::ScriptBackend>()> make;
 };
 
+inline void PrintTo(const ContractBackend& backend, std::ostream* os) {
+    *os << backend.name;
+}
+
 inline std::string contractBackendName(const testing::TestParamInfo<ContractBackend>& info) {
     return info.param.name;
 }
