@@ -164,11 +164,6 @@ std::vector<std::string> buildShiftRows(Tables& t) {
     return alignedRows(t, n);
 }
 
-void markForDeletion(Tables& t, int page, int line) {
-    assert(line >= 0 && line < lineCount(t, page));
-    t.LINE_PRICE[page][line] = DELETION_MARK;
-}
-
 // Only the deletion mark removes a line: a price that merely reads as 0 (a hand-edited file) stays listed, where
 // the trader can see it and delete it deliberately.
 int compactLines(Tables& t, int page) {
