@@ -1,12 +1,11 @@
 // The files as the format lays them out, byte for byte: written from the tables and read back into them.
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-
 #include "random_tables.h"
 #include "store/data_files.h"
 #include "test_services.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
 
 namespace kedravo::store::test {
 namespace {
@@ -29,8 +28,8 @@ std::string golden(const std::string& name) {
     auto byte = [at](const std::string& s) {
         return at < s.size() ? std::to_string(static_cast<unsigned char>(s[at])) : std::string("end of file");
     };
-    return ::testing::AssertionFailure() << "first difference at byte " << at << " (line " << line
-                                         << "): expected " << byte(expected) << ", written " << byte(actual);
+    return ::testing::AssertionFailure() << "first difference at byte " << at << " (line " << line << "): expected "
+                                         << byte(expected) << ", written " << byte(actual);
 }
 
 void addLine(Tables& t, int p, const char* price, int tf, int cross) {

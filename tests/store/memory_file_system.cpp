@@ -7,7 +7,9 @@ namespace {
 
 using platform::IoError;
 
-std::string absolute(const std::string& path) { return !path.empty() && path.front() == '/' ? path : "/cwd/" + path; }
+std::string absolute(const std::string& path) {
+    return !path.empty() && path.front() == '/' ? path : "/cwd/" + path;
+}
 
 class MemoryFile : public platform::OutputFile {
 public:
@@ -48,7 +50,9 @@ private:
 
 MemoryFileSystem::MemoryFileSystem() : folders_{"/", "/cwd/", "/home/"} {}
 
-void MemoryFileSystem::addFolder(const std::string& folder) { folders_.insert(absolute(folder)); }
+void MemoryFileSystem::addFolder(const std::string& folder) {
+    folders_.insert(absolute(folder));
+}
 
 void MemoryFileSystem::seed(const std::string& path, const std::string& bytes, unsigned permissions) {
     auto node = std::make_shared<Node>(Node{bytes, bytes, permissions});
@@ -123,7 +127,11 @@ platform::FileContents MemoryFileSystem::read(const std::string& path) {
     if (IoError error = check(Op::Read, path); error != IoError::None)
         return {{}, error};
     std::optional<std::string> bytes = contents(path);
-    return bytes ? platform::FileContents{*bytes, IoError::None} : platform::FileContents{{}, IoError::NotFound};
+    if (!bytes)
+        return {{}, IoError::NotFound};
+    if (garbleReads)
+        garbleReads(*bytes);
+    return {*bytes, IoError::None};
 }
 
 IoError MemoryFileSystem::renameOver(const std::string& from, const std::string& to) {

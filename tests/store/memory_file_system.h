@@ -1,14 +1,14 @@
 #pragma once
 // A file system in memory that can make any operation fail and can lose, as a power cut would, every write and
 // every folder entry not yet flushed to the disk. Relative paths start at "/cwd/"; home is "/home/".
+#include "platform/file_system.h"
+
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
-
-#include "platform/file_system.h"
 
 namespace kedravo::store::test {
 
@@ -27,6 +27,8 @@ public:
     // the save where it stands as a crash would.
     std::function<platform::IoError(const Operation&)> fault;
     std::vector<Operation> log;
+    // A disk that gives back other bytes than were written to it.
+    std::function<void(std::string& bytes)> garbleReads;
 
     void addFolder(const std::string& folder);
     // A file already safe on the disk.

@@ -18,8 +18,7 @@ std::int16_t randomInt(std::mt19937& random, int low, int high) {
     return static_cast<std::int16_t>(std::uniform_int_distribution<int>(low, high)(random));
 }
 
-template <class A>
-std::string differs(const char* name, int p, const A& a, const A& b, int count) {
+template <class A> std::string differs(const char* name, int p, const A& a, const A& b, int count) {
     for (int i = 0; i < count; ++i)
         if (a[p][i] != b[p][i])
             return std::string(name) + " page " + std::to_string(p) + " item " + std::to_string(i);

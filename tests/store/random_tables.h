@@ -1,10 +1,10 @@
 #pragma once
 // Random but valid tables for round trips: Japanese text, "," and ":" inside, blanks at either end, 0 to 300
 // lines and 0 to 20 time frames a page.
+#include "core/tables.h"
+
 #include <memory>
 #include <random>
-
-#include "core/tables.h"
 
 namespace kedravo::store::test {
 

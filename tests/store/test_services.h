@@ -1,15 +1,15 @@
 #pragma once
 // What the store tests hand the store instead of the platform: a warning box that records, a clock that stands
 // still, windows that only remember their positions, and the file system in memory.
+#include "memory_file_system.h"
+#include "store/environment_file.h"
+#include "store/store_services.h"
+
 #include <array>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "memory_file_system.h"
-#include "store/environment_file.h"
-#include "store/store_services.h"
 
 namespace kedravo::store::test {
 

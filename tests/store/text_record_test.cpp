@@ -1,9 +1,9 @@
 // The record conventions every data file shares.
-#include <gtest/gtest.h>
-
 #include "core/cp932.h"
 #include "store/data_files.h"
 #include "store/text_record.h"
+
+#include <gtest/gtest.h>
 
 namespace kedravo::store {
 namespace {
