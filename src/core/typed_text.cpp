@@ -14,7 +14,7 @@ bool isControl(char32_t c) {
 
 } // namespace
 
-std::string typedText(std::string_view typed, int maxBytes, bool multiLine) {
+std::string typedText(std::string_view typed, int maxBytes, bool multiLine, std::u32string_view refused) {
     const std::u32string chars = decodeUtf8(typed);
     std::string text;
     int width = 0;
@@ -27,7 +27,7 @@ std::string typedText(std::string_view typed, int maxBytes, bool multiLine) {
                 continue;
             key = LINE_BREAK;
         } else {
-            if (isControl(chars[i]))
+            if (isControl(chars[i]) || refused.find(chars[i]) != std::u32string_view::npos)
                 continue;
             appendUtf8(key, chars[i]);
             if (!fitsCp932(key))

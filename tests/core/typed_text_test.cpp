@@ -42,5 +42,22 @@ TEST(TypedText, KeepsWhatTheBoxAcceptsCharacterByCharacter) {
         EXPECT_EQ(typedText(c.typed, c.maxBytes, c.multiLine), c.kept) << c.name;
 }
 
+TEST(TypedText, DropsTheCharactersTheBoxRefuses) {
+    struct RefusedCase {
+        const char* name;
+        const char* typed;
+        std::u32string_view refused;
+        const char* kept;
+    };
+    const RefusedCase cases[] = {
+        {"a refused character is dropped, typing goes on", "2024/\"01\"", U"\"", "2024/01"},
+        {"a dropped character takes no room", "\"12345678901", U"\"", "1234567890"},
+        {"the full-width form is another character", "＂1＂", U"\"", "＂1＂"},
+        {"nothing refused", "\"1\"", U"", "\"1\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(typedText(c.typed, 10, false, c.refused), c.kept) << c.name;
+}
+
 } // namespace
 } // namespace kedravo

@@ -50,7 +50,7 @@ inline constexpr std::array<ControlDef, TEST_CONTROL_COUNT> TEST_CONTROLS{{
     {RADIO_D, "RADIO_D", RadioButton, MAIN, "Ｄ", 60, 110, 40, 18, Proportional, 14, CHECKED, 0},
     {FRAME, "FRAME", GroupBox, MAIN, "", 5, 75, 100, 60, Proportional, 14, STYLE_NONE, 0},
     {LABEL, "LABEL", StaticText, MAIN, "ラベル", 120, 10, 80, 18, Fixed, 14, STYLE_NONE, 0},
-    {NAME, "NAME", EditBox, MAIN, "0.01", 120, 40, 100, 24, Proportional, 14, STYLE_NONE, 10},
+    {NAME, "NAME", EditBox, MAIN, "0.01", 120, 40, 100, 24, Proportional, 14, NO_DOUBLE_QUOTE, 10},
     {NOTES, "NOTES", EditBox, MAIN, "", 120, 70, 100, 80, Proportional, 14, MULTI_LINE | VERTICAL_SCROLL | WRAP_LINES,
      20},
     {VIEW, "VIEW", EditBox, MAIN, "", 230, 70, 100, 80, Fixed, 14, MULTI_LINE | READ_ONLY | WHITE_ON_BLACK, 0},

@@ -1,7 +1,8 @@
 #pragma once
 // The toolkit contract: the rules every backend must keep the same way, so that headless tests and scripts show
 // what the desktop program does. A backend joins by instantiating the suite once, in one test source, with a
-// factory that returns a fresh ScriptBackend for each test (the test creates the test catalogue on it):
+// factory that returns a fresh ScriptBackend each time it is called (a test may call it more than once, and
+// creates the test catalogue on what it returns):
 //
 //   INSTANTIATE_TEST_SUITE_P(Qt, ToolkitContract,
 //                            testing::Values(ContractBackend{"qt", [] { return makeQtBackend(argc, argv); }}),
@@ -121,6 +122,8 @@ TEST_P(ToolkitContract, TypingKeepsWhatFitsInCp932Bytes) {
         {"a half-width character fits where a full-width one did not", NAME, "123456789０1", "1234567891"},
         {"refused characters are dropped, the rest typed", NAME, "1¥2😀3한4", "1234"},
         {"a single-line box takes no line break", NAME, "12\n34", "1234"},
+        {"a box of quoted text refuses the double quote", NAME, "\"12\"34", "1234"},
+        {"a box without that style takes it", NOTES, "\"日足\"", "\"日足\""},
         {"LF becomes CR LF in a multi-line box", NOTES, "日足\n週足", "日足\r\n週足"},
         {"CR LF stays one line break", NOTES, "日足\r\n週足", "日足\r\n週足"},
         {"a line break counts two bytes", NOTES, "1234567890\n12345678\nabc", "1234567890\r\n12345678"},

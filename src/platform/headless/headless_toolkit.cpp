@@ -1,6 +1,6 @@
 #include "platform/headless/headless_toolkit.h"
 
-#include "core/typed_text.h"
+#include "platform/typing_rule.h"
 
 #include <algorithm>
 #include <cassert>
@@ -249,7 +249,7 @@ Refusal HeadlessToolkit::type(int control, const std::string& text) {
         return r;
     if (has(*c.def, READ_ONLY))
         return Refusal::ReadOnly;
-    c.text = typedText(text, c.def->maxBytes, has(*c.def, MULTI_LINE));
+    c.text = typedInto(*c.def, text);
     return Refusal::None;
 }
 
