@@ -40,7 +40,6 @@ TEST(PageSettings, TimeFrameNamesAreTheLinesOfTheNameBox) {
         {"empty line inside kept", "5分\n\n日足", {"5分", "", "日足"}},
         {"25 names, 20 taken", numbered(25), numberedNames(20)},
         {"20 names and the empty line", numbered(20), numberedNames(20)},
-        {"a name wider than the box", "とても長い時間足の名前\n", {"とても長い時間足の名前"}},
     };
     for (const auto& c : cases) {
         store::test::MemoryFileSystem files;
