@@ -1,8 +1,8 @@
 // The backup copy at exit and the lock on the data folder.
-#include <gtest/gtest.h>
-
 #include "store/data_files.h"
 #include "test_services.h"
+
+#include <gtest/gtest.h>
 
 namespace kedravo::store::test {
 namespace {

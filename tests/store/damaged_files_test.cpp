@@ -1,25 +1,28 @@
 // Damaged files at start-up: one warning naming the file and the line, what was read is kept, and the file
 // itself is kept under a time-stamped name before the save at exit can replace it.
-#include <gtest/gtest.h>
-
 #include "core/cp932.h"
 #include "store/data_files.h"
 #include "test_services.h"
+
+#include <gtest/gtest.h>
 
 namespace kedravo::store::test {
 namespace {
 
 const std::string KEPT_SUFFIX = ".160301_093005";
 
-std::string cp932(const std::string& utf8) { return utf8ToCp932(utf8).text; }
+std::string cp932(const std::string& utf8) {
+    return utf8ToCp932(utf8).text;
+}
 
-const std::string PAGE0_HEAD = "バージョン,200\r\n" + std::string(30, '*') + "\r\nページ名,ドル円\r\n価格,112.5,\"2016/03/01_09:30:05\"\r\n";
+const std::string PAGE0_HEAD =
+    "バージョン,200\r\n" + std::string(30, '*') + "\r\nページ名,ドル円\r\n価格,112.5,\"2016/03/01_09:30:05\"\r\n";
 
 struct Case {
     const char* name;
     std::string bytes;
-    int line;       // named in the warning
-    int lineCount;  // of page 0, as far as it was read
+    int line;      // named in the warning
+    int lineCount; // of page 0, as far as it was read
     bool nameRead;
 };
 
@@ -32,8 +35,8 @@ TEST(DamagedFiles, PriceDataKeepsWhatWasReadAndThePreservedFile) {
         {"time frame out of range", cp932(PAGE0_HEAD + " 1 \r\n1.5, 21 , 0 \r\n"), 6, 0, true},
         {"negative crossing count", cp932(PAGE0_HEAD + " 1 \r\n1.5, 0 ,-1 \r\n"), 6, 0, true},
         {"cut in the middle of a record", cp932(PAGE0_HEAD + " 2 \r\n1.5, 0 , 0 \r\n1.6, 1"), 7, 1, true},
-        {"missing pages", cp932(PAGE0_HEAD + " 0 \r\n" + std::string(30, '*') + "\r\nページ名,\r\n価格,,\"\"\r\n 0 \r\n"), 10,
-         0, true},
+        {"missing pages",
+         cp932(PAGE0_HEAD + " 0 \r\n" + std::string(30, '*') + "\r\nページ名,\r\n価格,,\"\"\r\n 0 \r\n"), 10, 0, true},
         {"empty file", "", 1, 0, false},
         {"bytes that are not code page 932", cp932(PAGE0_HEAD) + " 1 \r\n1.5\xa0, 0 , 0 \r\n", 6, 0, true},
         {"unclosed quote", cp932("バージョン,200\r\n******\r\nページ名,\"ドル円\r\n"), 3, 0, false},
@@ -59,8 +62,8 @@ TEST(DamagedFiles, BasicDataKeepsTheTimeFramesReadInFull) {
     const std::pair<const char*, int> cases[] = {{" 21 \r\n", 0}, {" 3 \r\n日足\r\n週足\r\n", 2}, {"-1 \r\n", 0}};
     for (const auto& [tail, count] : cases) {
         TestStore store;
-        std::string bytes = cp932("バージョン,200\r\n" + std::string(20, '*') + "\r\nページ名,ドル円\r\nスプレッド,0.01\r\n" +
-                                  tail);
+        std::string bytes =
+            cp932("バージョン,200\r\n" + std::string(20, '*') + "\r\nページ名,ドル円\r\nスプレッド,0.01\r\n" + tail);
         store.files.seed(BASIC_FILE, bytes);
         auto t = std::make_unique<Tables>();
         readBasicData(*t, store.services);
@@ -133,8 +136,8 @@ TEST(Environment, VersionTestsDecideWhatIsRead) {
         EXPECT_EQ(t->DATA_DIR, c.dataDir) << c.name;
         EXPECT_EQ(t->BACKUP_ON, c.windowsMoved > 0 ? 1 : 0) << c.name;
         for (int w = 0; w < WINDOW_COUNT; ++w) {
-            platform::Position expected = w < c.windowsMoved ? platform::Position{20 * w + 10, 20 * w + 20}
-                                                             : platform::Position{};
+            platform::Position expected =
+                w < c.windowsMoved ? platform::Position{20 * w + 10, 20 * w + 20} : platform::Position{};
             EXPECT_EQ(windows.at[w], expected) << c.name << ", window " << w;
         }
         EXPECT_EQ(store.warner.shown.size(), c.warned ? 1u : 0u) << c.name;
