@@ -79,8 +79,8 @@ TEST(PosixSave, AKilledSaveLeavesTheOldOrTheNewFile) {
             for (int v = 1;; v = 1 - v)
                 価格データW_SUB(*versions[v], store.services);
         }
-        // Up to a save and a half: the kill falls before, in or after the child's first save, or in its second.
-        usleep(std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(saveTime.count() * 3 / 2))(random));
+        // Up to a save and a quarter: the kill falls before, in or after the child's first save.
+        usleep(std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(saveTime.count() * 5 / 4))(random));
         ::kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 
