@@ -1,7 +1,8 @@
 #pragma once
 // The toolkit contract: the rules every backend must keep the same way, so that headless tests and scripts show
 // what the desktop program does. A backend joins by instantiating the suite once, in one test source, with a
-// factory that returns a fresh ScriptBackend for each test (the test creates the test catalogue on it):
+// factory that returns a fresh ScriptBackend each time it is called (a test may call it more than once, and
+// creates the test catalogue on what it returns):
 //
 //   INSTANTIATE_TEST_SUITE_P(Qt, ToolkitContract,
 //                            testing::Values(ContractBackend{"qt", [] { return makeQtBackend(argc, argv); }}),
