@@ -3,7 +3,9 @@
 #include "ui/backup_switch.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
+#include "ui/past_price_window.h"
 #include "ui/shutdown.h"
+#include "ui/update_window.h"
 
 #include <array>
 
@@ -20,9 +22,21 @@ struct Binding {
 
 // Every handler of the program; any event not listed here is ignored.
 constexpr std::array bindings{
-    Binding{COMBO1, Event::Change, COMBO1_CHANGE}, Binding{COMBO5, Event::Change, COMBO5_CHANGE},
-    Binding{RADIO1, Event::On, RADIO1_ON},         Binding{RADIO2, Event::On, RADIO2_ON},
-    Binding{CHECK1, Event::On, CHECK1_ON},         Binding{MAINFORM, Event::End, MAINFORM_END},
+    Binding{COMBO1, Event::Change, COMBO1_CHANGE},
+    Binding{COMBO5, Event::Change, COMBO5_CHANGE},
+    Binding{RADIO1, Event::On, RADIO1_ON},
+    Binding{RADIO2, Event::On, RADIO2_ON},
+    Binding{CHECK1, Event::On, CHECK1_ON},
+    Binding{MAINFORM, Event::End, MAINFORM_END},
+    // The update window and the past-price window, with their openers.
+    Binding{BUTTON2, Event::On, BUTTON2_ON},
+    Binding{BUTTON5, Event::On, BUTTON5_ON},
+    Binding{COMBO4, Event::Change, COMBO4_CHANGE},
+    Binding{BUTTON3, Event::On, BUTTON3_ON},
+    Binding{BUTTON4, Event::On, BUTTON4_ON},
+    Binding{BUTTON1, Event::On, BUTTON1_ON},
+    Binding{BUTTON6, Event::On, BUTTON6_ON},
+    Binding{BUTTON7, Event::On, BUTTON7_ON},
 };
 
 } // namespace
