@@ -2,8 +2,14 @@
 // The process-wide tables of pages and lines. Every routine is handed one Tables; a fresh one is all empty
 // texts and zeros, which is exactly the state the program starts from.
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
+
+// POSIX <limits.h> defines LINE_MAX as a macro (pulled in by <memory> and others), which would replace the
+// constant below wherever it came first. Taking the header in here and dropping the macro settles it for every
+// order of includes, since the header's guard keeps it from coming back.
+#undef LINE_MAX
 
 namespace kedravo {
 

@@ -14,17 +14,20 @@ enum ControlStyle : unsigned {
     MULTI_LINE = 1u << 0,
     READ_ONLY = 1u << 1,
     VERTICAL_SCROLL = 1u << 2,
-    WRAP_LINES = 1u << 3,      // no horizontal scrolling: a line wider than the box wraps
-    MULTI_SELECT = 1u << 4,    // list box where a click toggles a row
+    WRAP_LINES = 1u << 3,   // no horizontal scrolling: a line wider than the box wraps
+    MULTI_SELECT = 1u << 4, // list box where a click toggles a row
     WHITE_ON_BLACK = 1u << 5,
     RED_TEXT = 1u << 6,
-    FIRST_OF_GROUP = 1u << 7,  // radio button that starts a group
-    CHECKED = 1u << 8,         // radio button or check box checked initially
+    FIRST_OF_GROUP = 1u << 7, // radio button that starts a group
+    CHECKED = 1u << 8,        // radio button or check box checked initially
+    // Edit box whose text a data file stores between double quotes, which have no escape there: typing one is
+    // refused like a character code page 932 cannot hold.
+    NO_DOUBLE_QUOTE = 1u << 9,
 };
 
 struct ControlDef {
-    int id;              // position in the catalogue, also the handle every Toolkit operation takes
-    const char* name;    // BUTTON1, EDIT3, ...
+    int id;           // position in the catalogue, also the handle every Toolkit operation takes
+    const char* name; // BUTTON1, EDIT3, ...
     ControlKind kind;
     int window;          // index into the catalogue's windows
     const char* caption; // caption or initial text; "" when set at run time
@@ -32,7 +35,7 @@ struct ControlDef {
     FontFace face;
     int fontSize;
     unsigned style;
-    int maxBytes;        // edit boxes: limit in code page 932 bytes (a line break counts 2); 0 = none
+    int maxBytes; // edit boxes: limit in code page 932 bytes (a line break counts 2); 0 = none
 };
 
 struct WindowDef {

@@ -1,9 +1,9 @@
 #pragma once
 // The windowing toolkit as the handlers see it. No toolkit type appears here: every window and control is
 // addressed by its catalogue id. Setting a text, a selection or a check state from the program raises no event.
-#include <string>
-
 #include "platform/catalogue.h"
+
+#include <string>
 
 namespace kedravo::platform {
 
@@ -74,11 +74,11 @@ enum class Refusal { None, Hidden, Disabled, ReadOnly };
 class UserInput {
 public:
     virtual ~UserInput() = default;
-    virtual Refusal click(int control) = 0;                    // push button, radio button, check box
-    virtual Refusal pick(int control, int position) = 0;       // drop-down list
-    virtual Refusal clickRow(int control, int row) = 0;        // list box
+    virtual Refusal click(int control) = 0;                         // push button, radio button, check box
+    virtual Refusal pick(int control, int position) = 0;            // drop-down list
+    virtual Refusal clickRow(int control, int row) = 0;             // list box
     virtual Refusal type(int control, const std::string& text) = 0; // replaces the whole text, char by char
-    virtual Refusal closeWindow(int window) = 0;               // the close box
+    virtual Refusal closeWindow(int window) = 0;                    // the close box
 };
 
 } // namespace kedravo::platform

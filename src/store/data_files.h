@@ -1,11 +1,11 @@
 #pragma once
 // The three data files, their backup copy and the data folder lock, as start-up and shut-down call them.
 // Every failure is told to the user through STOP_SUB; nothing is lost silently.
-#include <memory>
-#include <string>
-
 #include "core/tables.h"
 #include "store/store_services.h"
+
+#include <memory>
+#include <string>
 
 namespace kedravo::store {
 

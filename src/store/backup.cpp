@@ -1,0 +1,24 @@
+#include "platform/file_system.h"
+#include "store/data_files.h"
+#include "store/file_messages.h"
+#include "store/stamp.h"
+
+namespace kedravo::store {
+
+void データバックアップ_SUB(Tables& t, StoreServices& s) {
+    if (t.BACKUP_ON != 1)
+        return;
+    std::string folder = t.BACKUP_DIR.substr(0, t.BACKUP_DIR.empty() ? 0 : t.BACKUP_DIR.size() - 1);
+    std::string stamp = stampNow(s.clock);
+    // Tested with its separator, so that a root folder ("/"), which is nothing without it, counts as existing.
+    if (t.BACKUP_DIR.empty() || !s.files.isDirectory(t.BACKUP_DIR)) {
+        s.warner.STOP_SUB("フォルダー警告", "バックアップ先のフォルダーが存在しません\r\n" + folder);
+        return;
+    }
+    std::string copy = t.BACKUP_DIR + stamp + PRICE_FILE;
+    platform::IoError error = s.files.copy(t.DATA_DIR + PRICE_FILE, copy);
+    if (error != platform::IoError::None)
+        s.warner.STOP_SUB("バックアップエラー", copy + "にバックアップできませんでした（" + reasonText(error) + "）。");
+}
+
+} // namespace kedravo::store

@@ -1,0 +1,99 @@
+#include "store/basic_data_file.h"
+
+#include "core/cp932.h"
+#include "store/data_files.h"
+#include "store/file_reading.h"
+#include "store/file_save.h"
+#include "store/storable_text.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace kedravo::store {
+namespace {
+
+const std::string PAGE_SEPARATOR(20, '*');
+
+int tfCount(const Tables& t, int page) {
+    assert(t.TF_COUNT[page] >= 0 && t.TF_COUNT[page] <= TF_MAX);
+    return std::clamp<int>(t.TF_COUNT[page], 0, TF_MAX);
+}
+
+std::optional<Damage> parsePage(Tables& t, FieldReader& r, int p) {
+    // The separator line, then the name after its label.
+    std::optional<std::string> name = r.text() ? r.labelled() : std::nullopt;
+    if (!name)
+        return r.damage();
+    t.PAGE_NAME[p] = *name;
+    std::optional<std::string> spread = r.labelled();
+    if (!spread)
+        return r.damage();
+    t.PAGE_SPREAD[p] = *spread;
+    std::optional<std::int16_t> count = r.number(0, TF_MAX);
+    if (!count)
+        return r.damage();
+    t.TF_COUNT[p] = 0;
+    for (int j = 0; j < *count; ++j) {
+        std::optional<std::string> tf = r.text();
+        if (!tf)
+            return r.damage();
+        t.TF_NAME[p][j] = *tf;
+        t.TF_COUNT[p] = static_cast<std::int16_t>(j + 1);
+    }
+    return std::nullopt;
+}
+
+void keepStorable(Tables& t, StorableTexts& texts) {
+    for (int p = 0; p < PAGE_MAX; ++p) {
+        std::string page = std::to_string(p + 1) + "ページの";
+        texts.keep(t.PAGE_NAME[p], page + "ページ名");
+        texts.keep(t.PAGE_SPREAD[p], page + "スプレッド");
+        for (int j = 0; j < tfCount(t, p); ++j)
+            texts.keep(t.TF_NAME[p][j], page + "時間足" + std::to_string(j + 1));
+    }
+}
+
+} // namespace
+
+std::string basicDataImage(const Tables& t) {
+    RecordWriter w;
+    w.plain("バージョン,").plain(std::to_string(DATA_VERSION)).endLine();
+    for (int p = 0; p < PAGE_MAX; ++p) {
+        w.plain(PAGE_SEPARATOR).endLine();
+        w.plain("ページ名,").text(t.PAGE_NAME[p]).endLine();
+        w.plain("スプレッド,").text(t.PAGE_SPREAD[p]).endLine();
+        w.number(static_cast<std::int16_t>(tfCount(t, p))).endLine();
+        for (int j = 0; j < tfCount(t, p); ++j)
+            w.text(t.TF_NAME[p][j]).endLine();
+    }
+    return w.image();
+}
+
+std::optional<Damage> parseBasicData(Tables& t, FieldReader& reader) {
+    if (!reader.text() || !reader.text())
+        return reader.damage();
+    for (int p = 0; p < PAGE_MAX; ++p)
+        if (std::optional<Damage> damage = parsePage(t, reader, p))
+            return damage;
+    return std::nullopt;
+}
+
+void readBasicData(Tables& t, StoreServices& s) {
+    std::string path = t.DATA_DIR + BASIC_FILE;
+    if (!s.files.exists(path)) {
+        for (int p = 0; p < PAGE_MAX; ++p)
+            t.PAGE_SPREAD[p] = "0.01";
+        return;
+    }
+    readDataFile(s, path, [&t](FieldReader& reader) { return parseBasicData(t, reader); });
+}
+
+void 基本データＷ_SUB(Tables& t, StoreServices& s) {
+    StorableTexts texts;
+    keepStorable(t, texts);
+    texts.tell(s.warner, BASIC_FILE);
+    std::string path = t.DATA_DIR + BASIC_FILE;
+    saveFile(s, SaveJob{path, BASIC_FILE, utf8ToCp932(basicDataImage(t)).text, nullptr, nullptr});
+}
+
+} // namespace kedravo::store

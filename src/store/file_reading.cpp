@@ -1,0 +1,60 @@
+#include "store/file_reading.h"
+
+#include "store/file_messages.h"
+#include "store/file_save.h"
+#include "store/stamp.h"
+
+namespace kedravo::store {
+namespace {
+
+using platform::IoError;
+
+std::string fileName(const std::string& path) {
+    return path.substr(folderOf(path).size());
+}
+
+void tellDamage(StoreServices& s, const std::string& path, const std::string& what) {
+    std::optional<std::string> kept = preserveFile(s, path);
+    s.warner.STOP_SUB("データファイル警告", shownPath(s.files, path) + what + keptText(kept));
+}
+
+} // namespace
+
+std::optional<std::string> preserveFile(StoreServices& s, const std::string& path) {
+    std::string suffix = "." + stampNow(s.clock);
+    if (s.files.copy(path, path + suffix) == IoError::None)
+        return shownPath(s.files, path + suffix);
+    for (const std::string& folder : fallbackFolders(s.files))
+        if (s.files.copy(path, folder + fileName(path) + suffix) == IoError::None)
+            return folder + fileName(path) + suffix;
+    // A file that cannot even be read can still be moved out of the way of the save.
+    if (s.files.renameOver(path, path + suffix) == IoError::None)
+        return shownPath(s.files, path + suffix);
+    return std::nullopt;
+}
+
+std::string keptText(const std::optional<std::string>& kept) {
+    if (!kept)
+        return "\r\n元のファイルの控えを作れませんでした。終了時に上書きされます。";
+    return "\r\n元のファイルを次の名前で残しました。\r\n" + *kept;
+}
+
+void readDataFile(StoreServices& s, const std::string& path, const FieldParser& parse) {
+    platform::FileContents contents = s.files.read(path);
+    if (contents.error != IoError::None) {
+        tellDamage(s, path, "を読めません（" + reasonText(contents.error) + "）。");
+        return;
+    }
+    DecodedFile file = decodeFile(contents.bytes);
+    FieldReader reader(file.text);
+    std::optional<Damage> damage = parse(reader);
+    // The text stops where the bytes that are not code page 932 begin.
+    if (damage && file.damage && damage->line >= file.damage->line)
+        damage = file.damage;
+    if (damage)
+        tellDamage(s, path,
+                   "の" + std::to_string(damage->line) + "行目が壊れています（" + damage->reason +
+                       "）。\r\n読めたところまでを使います。");
+}
+
+} // namespace kedravo::store

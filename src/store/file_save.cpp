@@ -1,0 +1,66 @@
+#include "store/file_save.h"
+
+#include "store/stamp.h"
+
+namespace kedravo::store {
+namespace {
+
+using platform::IoError;
+
+// Failures that another attempt in the same place cannot mend.
+bool isLasting(const SaveFailure& failure) {
+    return failure.error == IoError::NotFound || failure.error == IoError::NoPermission ||
+           failure.error == IoError::Exists;
+}
+
+std::optional<SaveFailure> attemptInPlace(StoreServices& s, const SaveJob& job) {
+    for (int attempt = 1;; ++attempt) {
+        std::optional<SaveFailure> failure = replaceFile(s.files, job.path, job.bytes, job.verify);
+        if (!failure || attempt == SAVE_ATTEMPTS || isLasting(*failure))
+            return failure;
+        Message message =
+            job.retryMessage ? job.retryMessage(*failure) : retryWriteMessage(s.files, job.path, *failure);
+        s.warner.STOP_SUB(message.caption, message.text);
+    }
+}
+
+bool saveEmergencyCopy(StoreServices& s, const SaveJob& job, const SaveFailure& cause) {
+    std::string stamp = stampNow(s.clock);
+    for (const std::string& folder : fallbackFolders(s.files)) {
+        std::string copy = folder + stamp + job.name;
+        if (writeFreshFile(s.files, copy, job.bytes, job.verify))
+            continue;
+        s.warner.STOP_SUB("保存エラー", shownPath(s.files, job.path) + "に保存できませんでした（" + reasonText(cause) +
+                                            "）。\r\n代わりに次のファイルに保存しました。\r\n" + copy);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Message retryWriteMessage(platform::FileSystem& files, const std::string& path, const SaveFailure& failure) {
+    return {"書込みエラー",
+            shownPath(files, path) + "に書き込めませんでした（" + reasonText(failure) + "）。\r\n再度書込みます。"};
+}
+
+std::vector<std::string> fallbackFolders(platform::FileSystem& files) {
+    std::vector<std::string> folders;
+    for (std::string folder : {files.workingDirectory(), files.homeFolder()})
+        if (!folder.empty() && (folders.empty() || folders.front() != folder))
+            folders.push_back(folder);
+    return folders;
+}
+
+void saveFile(StoreServices& s, const SaveJob& job) {
+    for (;;) {
+        std::optional<SaveFailure> failure = attemptInPlace(s, job);
+        if (!failure || saveEmergencyCopy(s, job, *failure))
+            return;
+        s.warner.STOP_SUB("保存エラー", job.name + "をどこにも保存できませんでした（" + reasonText(*failure) +
+                                            "）。\r\nディスクの空きと書込みの許可を確かめてからOKを押してください。"
+                                            "再度書込みます。");
+    }
+}
+
+} // namespace kedravo::store

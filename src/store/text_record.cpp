@@ -1,0 +1,175 @@
+#include "store/text_record.h"
+
+#include "core/cp932.h"
+
+#include <cassert>
+#include <charconv>
+
+namespace kedravo::store {
+namespace {
+
+constexpr std::string_view SEPARATORS = ",:\r\n";
+
+bool isBlank(char c) {
+    return c == ' ';
+}
+
+// CR LF, a lone CR and a lone LF each end one line.
+int countLineEnds(std::string_view text) {
+    int ends = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++ends;
+    return ends;
+}
+
+std::optional<std::int16_t> parseInt16(std::string_view digits) {
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    int value = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || value < INT16_MIN ||
+        value > INT16_MAX)
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+} // namespace
+
+bool readsBackUnquoted(std::string_view text) {
+    if (text.find_first_of(",:\r\n\"") != std::string_view::npos)
+        return false;
+    return text.empty() || (!isBlank(text.front()) && !isBlank(text.back()));
+}
+
+RecordWriter& RecordWriter::text(std::string_view text) {
+    return readsBackUnquoted(text) ? plain(text) : quoted(text);
+}
+
+RecordWriter& RecordWriter::quoted(std::string_view text) {
+    assert(text.find('"') == std::string_view::npos && "texts with a double quote are made storable first");
+    image_ += '"';
+    image_ += text;
+    image_ += '"';
+    return *this;
+}
+
+RecordWriter& RecordWriter::plain(std::string_view items) {
+    image_ += items;
+    return *this;
+}
+
+RecordWriter& RecordWriter::number(std::int16_t value) {
+    image_ += value < 0 ? '-' : ' ';
+    image_ += std::to_string(value < 0 ? -static_cast<int>(value) : value);
+    image_ += ' ';
+    return *this;
+}
+
+RecordWriter& RecordWriter::endLine() {
+    image_ += "\r\n";
+    return *this;
+}
+
+std::optional<std::string> FieldReader::text() {
+    return field();
+}
+
+std::optional<std::string> FieldReader::labelled() {
+    return field() ? field() : std::nullopt;
+}
+
+std::optional<std::int16_t> FieldReader::number() {
+    std::optional<std::string> digits = field();
+    if (!digits)
+        return std::nullopt;
+    std::optional<std::int16_t> value = parseInt16(*digits);
+    if (!value)
+        fail("数値であるべきところが数値ではありません");
+    return value;
+}
+
+std::optional<std::int16_t> FieldReader::number(int low, int high) {
+    std::optional<std::int16_t> value = number();
+    if (value && (*value < low || *value > high)) {
+        fail("数値が" + std::to_string(low) + "～" + std::to_string(high) + "の範囲にありません");
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::string> FieldReader::field() {
+    fieldLine_ = line_;
+    skipBlanks();
+    if (rest_.empty()) {
+        fail("データが途中で終わっています");
+        return std::nullopt;
+    }
+    if (rest_.front() == '"')
+        return quotedField();
+    std::string value = unquotedField();
+    endField();
+    return value;
+}
+
+std::optional<std::string> FieldReader::quotedField() {
+    std::size_t close = rest_.find('"', 1);
+    if (close == std::string_view::npos) {
+        fail("引用符が閉じていません");
+        return std::nullopt;
+    }
+    std::string value(rest_.substr(1, close - 1));
+    line_ += countLineEnds(value);
+    rest_.remove_prefix(close + 1);
+    skipBlanks();
+    if (!endField()) {
+        fail("引用符の後に余分な文字があります");
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string FieldReader::unquotedField() {
+    std::string_view value = rest_.substr(0, rest_.find_first_of(SEPARATORS));
+    rest_.remove_prefix(value.size());
+    while (!value.empty() && isBlank(value.back()))
+        value.remove_suffix(1);
+    return std::string(value);
+}
+
+bool FieldReader::endField() {
+    if (rest_.empty())
+        return true;
+    char c = rest_.front();
+    if (SEPARATORS.find(c) == std::string_view::npos)
+        return false;
+    rest_.remove_prefix(1);
+    if (c == '\r' && !rest_.empty() && rest_.front() == '\n')
+        rest_.remove_prefix(1);
+    if (c == '\r' || c == '\n')
+        ++line_;
+    return true;
+}
+
+bool FieldReader::fail(std::string reason) {
+    damage_ = {fieldLine_, std::move(reason)};
+    return false;
+}
+
+void FieldReader::skipBlanks() {
+    while (!rest_.empty() && isBlank(rest_.front()))
+        rest_.remove_prefix(1);
+}
+
+DecodedFile decodeFile(std::string_view cp932) {
+    Conversion converted = cp932ToUtf8(cp932);
+    if (converted.ok)
+        return {std::move(converted.text), std::nullopt};
+    std::string& text = converted.text;
+    std::size_t lineStart = text.find_last_of("\r\n");
+    text.resize(lineStart == std::string::npos ? 0 : lineStart + 1);
+    int line = 1 + countLineEnds(std::string_view(cp932).substr(0, converted.badOffset));
+    return {std::move(text), Damage{line, "シフトJISの文字として読めないバイトがあります"}};
+}
+
+} // namespace kedravo::store
