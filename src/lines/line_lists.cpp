@@ -142,7 +142,8 @@ std::optional<std::vector<std::string>> buildCrossedRows(Tables& t, int threshol
         if (t.LINE_CROSS[page][i] < threshold)
             continue;
         ++rows;
-        setListRow(t, rows, i, t.LINE_CROSS[page][i] + 1, ROWS_LIST1);
+        // The count the line will have once this crossing is registered, which stops at the cap.
+        setListRow(t, rows, i, std::min(t.LINE_CROSS[page][i] + 1, int{CROSS_CAP}), ROWS_LIST1);
     }
     return alignedRows(t, rows);
 }

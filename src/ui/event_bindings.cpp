@@ -4,9 +4,11 @@
 #include "ui/controls.h"
 #include "ui/deletion_window.h"
 #include "ui/main_window.h"
+#include "ui/past_price_window.h"
 #include "ui/page_settings_window.h"
 #include "ui/shift_window.h"
 #include "ui/shutdown.h"
+#include "ui/update_window.h"
 
 #include <array>
 
@@ -29,6 +31,15 @@ constexpr std::array bindings{
     Binding{RADIO2, Event::On, RADIO2_ON},
     Binding{CHECK1, Event::On, CHECK1_ON},
     Binding{MAINFORM, Event::End, MAINFORM_END},
+    // The update window and the past-price window, with their openers.
+    Binding{BUTTON2, Event::On, BUTTON2_ON},
+    Binding{BUTTON5, Event::On, BUTTON5_ON},
+    Binding{COMBO4, Event::Change, COMBO4_CHANGE},
+    Binding{BUTTON3, Event::On, BUTTON3_ON},
+    Binding{BUTTON4, Event::On, BUTTON4_ON},
+    Binding{BUTTON1, Event::On, BUTTON1_ON},
+    Binding{BUTTON6, Event::On, BUTTON6_ON},
+    Binding{BUTTON7, Event::On, BUTTON7_ON},
     // Page settings, deletion and shift windows.
     Binding{BUTTON10, Event::On, BUTTON10_ON},
     Binding{COMBO3, Event::Change, COMBO3_CHANGE},

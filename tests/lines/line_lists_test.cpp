@@ -67,6 +67,12 @@ TEST(CrossedRows, ListsLinesBetweenOldAndNewPriceInclusiveFromTheThreshold) {
     }
 }
 
+TEST(CrossedRows, ShowsTheCountALineWillHaveWhichStopsAtTheCap) {
+    auto t = pageWith({{"112.00", 0, 32764}, {"111.5", 1, 32765}}, "112.00");
+    t->LAST_PRICE = "111.00";
+    EXPECT_EQ(*buildCrossedRows(*t, 0), (std::vector<std::string>{"112.00（日足）32765回", "111.5 （4h）  32765回"}));
+}
+
 TEST(CrossedRows, EmptiesTheListOfAPageWithoutLines) {
     auto t = pageWith({}, "112.00");
     t->LAST_PRICE = "112.00";
