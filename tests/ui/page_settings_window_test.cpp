@@ -3,10 +3,13 @@
 namespace kedravo::ui::test {
 namespace {
 
-// Opens the page settings window and registers what is typed into `slot`.
+const std::string CLOSED_TEXT = "「閉じる」ボタン押すとこのページは閉鎖され\r\nラインデータは消えます";
+
+// Registers what is typed into `slot`, opening the page settings window when it is not open yet.
 void registerSlot(Session& s, int slot, const std::string& name, const std::string& names,
                   const std::string& spread = "0.01") {
-    s.click(BUTTON10);
+    if (!s.toolkit.isVisible(FORM4))
+        s.click(BUTTON10);
     s.pick(COMBO3, slot);
     s.type(EDIT6, name);
     s.type(EDIT7, names);
@@ -14,11 +17,10 @@ void registerSlot(Session& s, int slot, const std::string& name, const std::stri
     s.click(BUTTON8);
 }
 
-// "n1\nn2\n…": every name followed by a line break, as the window shows them.
-std::string numbered(int count) {
+std::string numbered(int count, const std::string& after) {
     std::string text;
     for (int i = 1; i <= count; ++i)
-        text += "n" + std::to_string(i) + "\n";
+        text += "n" + std::to_string(i) + after;
     return text;
 }
 
@@ -27,6 +29,24 @@ std::vector<std::string> numberedNames(int count) {
     for (int i = 1; i <= count; ++i)
         names.push_back("n" + std::to_string(i));
     return names;
+}
+
+TEST(PageSettings, OpeningShowsTheFirstSlotAsRegistered) {
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, {"5分", "日足"}, {});
+    Session s(files);
+    s.click(RADIO2);
+    s.click(BUTTON10);
+    EXPECT_TRUE(s.toolkit.isVisible(FORM4));
+    EXPECT_TRUE(s.toolkit.isTopmost(FORM4));
+    EXPECT_FALSE(s.toolkit.isVisible(MAINFORM));
+    EXPECT_TRUE(s.toolkit.isChecked(RADIO1));
+    EXPECT_EQ(s.toolkit.selected(COMBO3), 0);
+    EXPECT_EQ(s.toolkit.item(COMBO3, 0), "　１ページ");
+    EXPECT_EQ(s.toolkit.item(COMBO3, 9), "１０ページ");
+    EXPECT_EQ(s.toolkit.text(EDIT6), "ドル円");
+    EXPECT_EQ(s.toolkit.text(EDIT8), "0.01");
+    EXPECT_EQ(s.toolkit.text(EDIT7), "5分\r\n日足\r\n");
 }
 
 TEST(PageSettings, TimeFrameNamesAreTheLinesOfTheNameBox) {
@@ -38,8 +58,9 @@ TEST(PageSettings, TimeFrameNamesAreTheLinesOfTheNameBox) {
         {"trailing empty line dropped", "5分\n日足\n", {"5分", "日足"}},
         {"no trailing line", "5分\n日足", {"5分", "日足"}},
         {"empty line inside kept", "5分\n\n日足", {"5分", "", "日足"}},
-        {"25 names, 20 taken", numbered(25), numberedNames(20)},
-        {"20 names and the empty line", numbered(20), numberedNames(20)},
+        {"25 names, 20 taken", numbered(25, "\n"), numberedNames(20)},
+        {"20 names and the empty line", numbered(20, "\n"), numberedNames(20)},
+        {"a name wider than the box", "とても長い時間足の名前\n", {"とても長い時間足の名前"}},
     };
     for (const auto& c : cases) {
         store::test::MemoryFileSystem files;
@@ -76,6 +97,67 @@ TEST(PageSettings, SpreadIsStoredCanonicalOrRefusedWithNothingChanged) {
         EXPECT_EQ(s.lines(0), (std::vector<Line>{{"112.5", 0, 2}})) << c.typed;
         EXPECT_EQ(s.toolkit.text(EDIT6), "ポンド") << c.typed;
     }
+}
+
+TEST(PageSettings, NameBoxesRefuseTheDoubleQuote) {
+    store::test::MemoryFileSystem files;
+    Session s(files);
+    s.click(BUTTON10);
+    for (const int box : {EDIT6, EDIT7, EDIT8}) {
+        s.type(box, "1\"2");
+        EXPECT_EQ(s.toolkit.text(box), "12") << box;
+    }
+}
+
+TEST(PageSettings, EmptyNamesCloseThePageAndDeleteItsLines) {
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, {"日足"}, {{"113.00", 0, 1}, {"112.5", 0, 0}});
+    Session s(files);
+    registerSlot(s, 0, "ドル円", "\n\n");
+    EXPECT_EQ(s.messages(), message("設定に関するお知らせ", CLOSED_TEXT));
+    EXPECT_EQ(s.t().PAGE_NAME[0], "");
+    EXPECT_EQ(s.t().TF_COUNT[0], 0);
+    EXPECT_TRUE(s.lines(0).empty());
+    EXPECT_EQ(s.toolkit.text(EDIT6), "ドル円");
+    s.click(BUTTON11);
+    EXPECT_EQ(s.toolkit.text(EDIT6), "");
+}
+
+TEST(PageSettings, DefaultNameAndCancelShowTheRegisteredValues) {
+    store::test::MemoryFileSystem files;
+    Session s(files);
+    registerSlot(s, 2, "", "日足\n4h\n", "0.030");
+    EXPECT_EQ(s.t().PAGE_NAME[2], "３ページ");
+    EXPECT_EQ(s.toolkit.text(EDIT6), "３ページ");
+    s.type(EDIT6, "別名");
+    s.type(EDIT7, "週足");
+    s.type(EDIT8, "5");
+    s.click(BUTTON11);
+    EXPECT_EQ(s.toolkit.text(EDIT6), "３ページ");
+    EXPECT_EQ(s.toolkit.text(EDIT7), "日足\r\n4h\r\n");
+    EXPECT_EQ(s.toolkit.text(EDIT8), "0.03");
+}
+
+TEST(PageSettings, ClosingSavesBothFilesSoThatARestartFindsTheSameSettings) {
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, {"日足"}, {{"113.00", 0, 1}});
+    {
+        Session s(files);
+        registerSlot(s, 0, "ドル円", "");
+        registerSlot(s, 5, " ユーロ,ドル:1 ", " 5,分 \n1:時間\n");
+        s.click(BUTTON9);
+        EXPECT_TRUE(s.toolkit.isVisible(MAINFORM));
+        EXPECT_FALSE(s.toolkit.isVisible(FORM4));
+        EXPECT_EQ(s.items(COMBO1), (std::vector<std::string>{" ユーロ,ドル:1 "}));
+        EXPECT_EQ(s.t().CUR_PAGE, 5);
+        EXPECT_EQ(s.items(COMBO5), (std::vector<std::string>{"全部", " 5,分 ", "1:時間"}));
+    }
+    Session restarted(files);
+    EXPECT_EQ(restarted.messages(), "");
+    EXPECT_EQ(restarted.t().PAGE_NAME[0], "");
+    EXPECT_TRUE(restarted.lines(0).empty());
+    EXPECT_EQ(restarted.t().PAGE_NAME[5], " ユーロ,ドル:1 ");
+    EXPECT_EQ(restarted.timeFrames(5), (std::vector<std::string>{" 5,分 ", "1:時間"}));
 }
 
 } // namespace

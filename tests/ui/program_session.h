@@ -63,6 +63,13 @@ public:
     void clickRow(int control, int row) { ASSERT_EQ(toolkit.clickRow(control, row), platform::Refusal::None); }
     void type(int control, const std::string& text) { ASSERT_EQ(toolkit.type(control, text), platform::Refusal::None); }
 
+    std::vector<std::string> items(int control) {
+        std::vector<std::string> out;
+        for (int i = 0; i < toolkit.itemCount(control); ++i)
+            out.push_back(toolkit.item(control, i));
+        return out;
+    }
+
     std::vector<Line> lines(int page = 0) {
         std::vector<Line> out;
         for (int i = 0; i < t().LINE_COUNT[page]; ++i)

@@ -6,6 +6,23 @@ namespace {
 const std::vector<Line> PAGE = {{"113.00", 0, 3}, {"112.5", 1, 0}, {"112.00", 0, 1}};
 constexpr int NONE = -1;
 
+TEST(Shift, OpeningListsEveryLineWithNoTimeFrameChosen) {
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, {"日足", "4h"}, PAGE);
+    Session s(files);
+    s.click(BUTTON17);
+    EXPECT_EQ(s.t().FORM6_OPEN, 1);
+    EXPECT_TRUE(s.toolkit.isTopmost(FORM6));
+    EXPECT_FALSE(s.toolkit.isEnabled(BUTTON17));
+    EXPECT_EQ(s.items(COMBO7), (std::vector<std::string>{"日足", "4h"}));
+    EXPECT_EQ(s.toolkit.selected(COMBO7), NONE);
+    EXPECT_EQ(s.items(LIST3),
+              (std::vector<std::string>{"113.00（日足）3回", "112.5 （4h）  0回", "112.00（日足）1回"}));
+    s.clickRow(LIST3, 1);
+    EXPECT_EQ(s.toolkit.selected(COMBO7), 1);
+    EXPECT_EQ(s.toolkit.text(EDIT9), "112.5");
+}
+
 TEST(Shift, MovesTheSelectedLineAndKeepsItsCount) {
     const struct {
         const char* name;
@@ -52,6 +69,24 @@ TEST(Shift, WithoutATimeFrameNothingChangesAndNothingIsRedrawn) {
     EXPECT_EQ(s.toolkit.text(EDIT1), shown);
     EXPECT_EQ(s.t().LINE_PRICE[0][0], "113.00");
     EXPECT_EQ(s.messages(), "");
+}
+
+TEST(Shift, ReopeningKeepsThePriceAndTheRowButNoTimeFrame) {
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, {"日足", "4h"}, PAGE);
+    Session s(files);
+    s.click(BUTTON17);
+    s.clickRow(LIST3, 2);
+    s.click(BUTTON16);
+    EXPECT_EQ(s.t().FORM6_OPEN, 0);
+    EXPECT_FALSE(s.toolkit.isVisible(FORM6));
+    EXPECT_TRUE(s.toolkit.isVisible(MAINFORM));
+    EXPECT_TRUE(s.toolkit.isEnabled(BUTTON17));
+    EXPECT_TRUE(s.toolkit.isEnabled(COMBO1));
+    s.click(BUTTON17);
+    EXPECT_EQ(s.toolkit.text(EDIT9), "112.00");
+    EXPECT_EQ(s.toolkit.selected(LIST3), 2);
+    EXPECT_EQ(s.toolkit.selected(COMBO7), NONE);
 }
 
 } // namespace
