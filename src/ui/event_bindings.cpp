@@ -2,8 +2,11 @@
 
 #include "ui/backup_switch.h"
 #include "ui/controls.h"
+#include "ui/deletion_window.h"
 #include "ui/main_window.h"
 #include "ui/past_price_window.h"
+#include "ui/page_settings_window.h"
+#include "ui/shift_window.h"
 #include "ui/shutdown.h"
 #include "ui/update_window.h"
 
@@ -37,6 +40,20 @@ constexpr std::array bindings{
     Binding{BUTTON1, Event::On, BUTTON1_ON},
     Binding{BUTTON6, Event::On, BUTTON6_ON},
     Binding{BUTTON7, Event::On, BUTTON7_ON},
+    // Page settings, deletion and shift windows.
+    Binding{BUTTON10, Event::On, BUTTON10_ON},
+    Binding{COMBO3, Event::Change, COMBO3_CHANGE},
+    Binding{BUTTON11, Event::On, BUTTON11_ON},
+    Binding{BUTTON8, Event::On, BUTTON8_ON},
+    Binding{BUTTON9, Event::On, BUTTON9_ON},
+    Binding{BUTTON14, Event::On, BUTTON14_ON},
+    Binding{COMBO6, Event::Change, COMBO6_CHANGE},
+    Binding{BUTTON12, Event::On, BUTTON12_ON},
+    Binding{BUTTON13, Event::On, BUTTON13_ON},
+    Binding{BUTTON17, Event::On, BUTTON17_ON},
+    Binding{LIST3, Event::Click, LIST3_CLICK},
+    Binding{BUTTON15, Event::On, BUTTON15_ON},
+    Binding{BUTTON16, Event::On, BUTTON16_ON},
 };
 
 } // namespace
