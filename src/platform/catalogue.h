@@ -20,6 +20,9 @@ enum ControlStyle : unsigned {
     RED_TEXT = 1u << 6,
     FIRST_OF_GROUP = 1u << 7, // radio button that starts a group
     CHECKED = 1u << 8,        // radio button or check box checked initially
+    // Edit box whose text a data file stores between double quotes, which have no escape there: typing one is
+    // refused like a character code page 932 cannot hold.
+    NO_DOUBLE_QUOTE = 1u << 9,
 };
 
 struct ControlDef {

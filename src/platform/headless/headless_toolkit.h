@@ -1,0 +1,82 @@
+#pragma once
+// The toolkit in memory: the windows and controls of a catalogue as plain state, with no display. It behaves
+// as the Qt backend does; the toolkit contract tests hold both to the same rules.
+#include "platform/toolkit.h"
+
+#include <string>
+#include <vector>
+
+namespace kedravo::platform {
+
+class HeadlessToolkit final : public Toolkit, public UserInput {
+public:
+    void create(const Catalogue& catalogue, EventSink& events) override;
+
+    void setCaption(int window, const std::string& caption) override;
+    void show(int window) override;
+    void hide(int window) override;
+    bool isVisible(int window) override;
+    void makeTopmost(int window) override;
+    bool isTopmost(int window) override;
+    void activate(int window) override;
+    Position position(int window) override;
+    void move(int window, Position position) override;
+
+    void setEnabled(int control, bool enabled) override;
+    bool isEnabled(int control) override;
+    void setFont(int control, FontFace face, int size) override;
+
+    void setText(int control, const std::string& text) override;
+    std::string text(int control) override;
+    int lineCount(int control) override;
+    std::string line(int control, int n) override;
+    void scrollToEnd(int control) override;
+
+    void clear(int control) override;
+    void addItem(int control, const std::string& text) override;
+    int itemCount(int control) override;
+    std::string item(int control, int position) override;
+    int selected(int control) override;
+    void setSelected(int control, int position) override;
+    bool isRowSelected(int control, int row) override;
+
+    void setChecked(int control, bool checked) override;
+    bool isChecked(int control) override;
+
+    Refusal click(int control) override;
+    Refusal pick(int control, int position) override;
+    Refusal clickRow(int control, int row) override;
+    Refusal type(int control, const std::string& text) override;
+    Refusal closeWindow(int window) override;
+
+private:
+    struct WindowState {
+        const WindowDef* def;
+        bool visible;
+        bool topmost;
+        Position position;
+    };
+    struct ControlState {
+        const ControlDef* def;
+        std::string text;
+        bool enabled = true;
+        bool checked = false;
+        std::vector<std::string> items;
+        std::vector<bool> rowSelected; // one per item; at most one set unless MULTI_SELECT
+    };
+
+    WindowState& window(int id);
+    ControlState& control(int id);
+    ControlState& control(int id, ControlKind kind);
+    ControlState& itemControl(int id);
+    std::vector<std::string> lines(int control);
+    int groupOf(const ControlDef& radio) const;
+    void checkRadio(ControlState& radio);
+    Refusal refusal(const ControlState& control);
+
+    std::vector<WindowState> windows_;
+    std::vector<ControlState> controls_;
+    EventSink* events_ = nullptr;
+};
+
+} // namespace kedravo::platform

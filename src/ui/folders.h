@@ -1,0 +1,14 @@
+#pragma once
+// Folders as the tables keep them (DATA_DIR, BACKUP_DIR): a path ending with "/", or empty for the working
+// directory.
+#include <string>
+
+namespace kedravo::ui {
+
+// The folder of a path chosen in the save-as dialog; the file name typed there is dropped.
+std::string folderOf(const std::string& path);
+
+// The folder as the file system names it, without the trailing separator ("/" stays "/").
+std::string withoutSeparator(const std::string& folder);
+
+} // namespace kedravo::ui

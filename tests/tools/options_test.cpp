@@ -1,0 +1,54 @@
+#include "options.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace kedravo::script {
+namespace {
+
+struct OptionsCase {
+    const char* name;
+    std::vector<const char*> arguments;
+    bool withQt;
+    Backend backend;
+    std::optional<std::string> shots;
+    const char* error;
+};
+
+TEST(Options, ReadsTheCommandLine) {
+    const OptionsCase cases[] = {
+        {"script only", {"a.script"}, false, Backend::Headless, {}, ""},
+        {"headless named", {"--toolkit", "headless", "a.script"}, false, Backend::Headless, {}, ""},
+        {"qt with shots",
+         {"--shots", "build/shots", "--toolkit", "qt", "a.script"},
+         true,
+         Backend::Qt,
+         "build/shots",
+         ""},
+        {"no script", {"--toolkit", "headless"}, true, Backend::Headless, {}, "no script given"},
+        {"two scripts", {"a.script", "b.script"}, true, Backend::Headless, {}, "unexpected argument b.script"},
+        {"unknown option", {"--fast", "a.script"}, true, Backend::Headless, {}, "unexpected argument --fast"},
+        {"unknown toolkit", {"--toolkit", "gtk", "a.script"}, true, Backend::Headless, {}, "unknown toolkit gtk"},
+        {"missing value", {"a.script", "--shots"}, true, Backend::Headless, {}, "--shots needs a value"},
+        {"qt not built", {"--toolkit", "qt", "a.script"}, false, Backend::Headless, {}, "this build has no Qt backend"},
+        {"shots need a screen",
+         {"--shots", "d", "a.script"},
+         true,
+         Backend::Headless,
+         {},
+         "--shots needs --toolkit qt: the headless toolkit draws nothing"},
+    };
+    for (const OptionsCase& c : cases) {
+        ParsedOptions parsed = parseOptions(c.arguments, c.withQt);
+        EXPECT_EQ(parsed.error, c.error) << c.name;
+        ASSERT_EQ(parsed.options.has_value(), std::string(c.error).empty()) << c.name;
+        if (parsed.options) {
+            EXPECT_EQ(parsed.options->script, "a.script") << c.name;
+            EXPECT_EQ(parsed.options->backend, c.backend) << c.name;
+            EXPECT_EQ(parsed.options->shots, c.shots) << c.name;
+        }
+    }
+}
+
+} // namespace
+} // namespace kedravo::script
