@@ -1,0 +1,69 @@
+#include "platform/qt/control_look.h"
+
+#include <QPalette>
+#include <QStringList>
+#include <QStyleFactory>
+#include <QWidget>
+#include <utility>
+
+namespace kedravo::platform::qt {
+
+namespace {
+
+// IPAPGothic's digits are wider than MS PGothic's (0.63 em against about 0.5 em). The sizes above 14 show
+// dates, times and prices in boxes drawn for the narrower digits, so they are scaled down to keep those whole.
+int proportionalPixelSize(int size) {
+    return size > 14 ? size * 5 / 6 : size;
+}
+
+} // namespace
+
+QFont controlFont(FontFace face, int size) {
+    QFont font;
+    if (face == FontFace::Fixed) {
+        font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+        font.setStyleHint(QFont::Monospace);
+        font.setFixedPitch(true);
+    } else {
+        font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+        size = proportionalPixelSize(size);
+    }
+    font.setPixelSize(size);
+    return font;
+}
+
+CatalogueStyle::CatalogueStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+int CatalogueStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        return 13;
+    case PM_CheckBoxLabelSpacing:
+    case PM_RadioButtonLabelSpacing:
+        return 3;
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+void applyColours(QWidget& widget, unsigned style) {
+    QPalette palette = widget.palette();
+    QColor text = Qt::black;
+    QColor background = Qt::white;
+    if (style & WHITE_ON_BLACK)
+        std::swap(text, background);
+    if (style & RED_TEXT)
+        text = Qt::red;
+    // Disabled text keeps the style's grey, so that a disabled control still looks disabled.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, text);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+        palette.setColor(role, background);
+    widget.setPalette(palette);
+}
+
+} // namespace kedravo::platform::qt

@@ -1,0 +1,27 @@
+#pragma once
+// Fonts and colours of the catalogue's controls.
+#include "platform/catalogue.h"
+
+#include <QFont>
+#include <QProxyStyle>
+
+class QWidget;
+
+namespace kedravo::platform::qt {
+
+// The catalogue's font sizes are pixel heights of the characters. The MS Gothic faces are asked for first; the
+// IPA faces stand in where those are not installed (same heights and Japanese widths).
+QFont controlFont(FontFace face, int size);
+
+// Fusion, with the text of a check box or radio button as close to its mark as on the system the catalogue was
+// drawn for, so that captions such as "売る時" fit their narrow controls.
+class CatalogueStyle : public QProxyStyle {
+public:
+    CatalogueStyle();
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+};
+
+// Text is black on white, except for the styles WHITE_ON_BLACK and RED_TEXT.
+void applyColours(QWidget& widget, unsigned style);
+
+} // namespace kedravo::platform::qt

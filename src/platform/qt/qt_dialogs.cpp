@@ -1,0 +1,40 @@
+#include "platform/qt/qt_dialogs.h"
+
+#include "platform/qt/input_box.h"
+#include "platform/qt/qt_toolkit.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kedravo::platform::qt {
+
+// The box has no owner, yet must not open behind the always-on-top main window.
+void QtDialogs::STOP_SUB(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
+                    QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+std::string QtDialogs::inputBox(int ownerWindow, const std::string& title, const std::string& prompt) {
+    return runInputBox(&toolkit_.windowWidget(ownerWindow), QString::fromStdString(title),
+                       QString::fromStdString(prompt));
+}
+
+// Only the folder of the chosen path is used, so nothing is asked before "overwriting".
+std::optional<std::string> QtDialogs::saveAs(int ownerWindow, const std::string& title,
+                                             const std::string& proposedName) {
+    QFileDialog dialog(ownerWindow < 0 ? nullptr : &toolkit_.windowWidget(ownerWindow), QString::fromStdString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(QStringLiteral("(*.*)"));
+    dialog.selectFile(QString::fromStdString(proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+} // namespace kedravo::platform::qt

@@ -1,0 +1,236 @@
+#include "platform/qt/qt_toolkit.h"
+
+#include "platform/qt/catalogue_window.h"
+#include "platform/qt/control_look.h"
+#include "platform/qt/control_widgets.h"
+#include "platform/qt/limited_edits.h"
+#include "platform/qt/window_snapshot.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <cassert>
+
+namespace kedravo::platform::qt {
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The interface separates lines with CR LF; Qt's text widgets with "\n".
+QString fromCrLf(const std::string& text) {
+    return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+std::string toCrLf(QString text) {
+    return text.replace(u'\n', QStringLiteral("\r\n")).toStdString();
+}
+
+} // namespace
+
+QtToolkit::QtToolkit() = default;
+QtToolkit::~QtToolkit() = default;
+
+void QtToolkit::create(const Catalogue& catalogue, EventSink& events) {
+    catalogue_ = catalogue;
+    style_ = std::make_unique<CatalogueStyle>();
+    std::vector<ControlBuilder> builders;
+    for (const WindowDef& def : catalogue.windows) {
+        windows_.push_back(std::make_unique<CatalogueWindow>(def, events));
+        windows_.back()->setStyle(style_.get());
+        builders.emplace_back(*windows_.back(), *style_, events);
+    }
+    for (const ControlDef& def : catalogue.controls)
+        controls_.push_back(builders.at(static_cast<std::size_t>(def.window)).build(def));
+    for (const auto& window : windows_)
+        if (window->def().visibleAtStart)
+            window->showOnScreen();
+}
+
+QWidget& QtToolkit::windowWidget(int window) {
+    return *windows_.at(static_cast<std::size_t>(window));
+}
+
+QImage QtToolkit::picture(int window) {
+    return windowPicture(*windows_.at(static_cast<std::size_t>(window)));
+}
+
+CatalogueWindow& QtToolkit::windowOf(int control) {
+    return *windows_.at(static_cast<std::size_t>(catalogue_.controls[static_cast<std::size_t>(control)].window));
+}
+
+void QtToolkit::setCaption(int window, const std::string& caption) {
+    windowWidget(window).setWindowTitle(fromUtf8(caption));
+}
+
+void QtToolkit::show(int window) {
+    windows_.at(static_cast<std::size_t>(window))->showOnScreen();
+}
+void QtToolkit::hide(int window) {
+    windowWidget(window).hide();
+}
+bool QtToolkit::isVisible(int window) {
+    return windowWidget(window).isVisible();
+}
+void QtToolkit::makeTopmost(int window) {
+    windows_.at(static_cast<std::size_t>(window))->makeTopmost();
+}
+bool QtToolkit::isTopmost(int window) {
+    return windows_.at(static_cast<std::size_t>(window))->isTopmost();
+}
+
+void QtToolkit::activate(int window) {
+    QWidget& widget = windowWidget(window);
+    widget.raise();
+    widget.activateWindow();
+}
+
+Position QtToolkit::position(int window) {
+    const QPoint at = windowWidget(window).pos();
+    return {at.x(), at.y()};
+}
+
+void QtToolkit::move(int window, Position position) {
+    windowWidget(window).move(position.left, position.top);
+}
+
+void QtToolkit::setEnabled(int control, bool enabled) {
+    widget<QWidget>(control).setEnabled(enabled);
+}
+bool QtToolkit::isEnabled(int control) {
+    return widget<QWidget>(control).isEnabled();
+}
+
+void QtToolkit::setFont(int control, FontFace face, int size) {
+    widget<QWidget>(control).setFont(controlFont(face, size));
+}
+
+void QtToolkit::setText(int control, const std::string& text) {
+    QWidget& target = widget<QWidget>(control);
+    if (auto* edit = dynamic_cast<LimitedTextEdit*>(&target))
+        edit->setProgramText(fromCrLf(text));
+    else if (auto* line = dynamic_cast<LimitedLineEdit*>(&target))
+        line->setProgramText(fromUtf8(text));
+    else if (auto* label = dynamic_cast<QLabel*>(&target))
+        label->setText(fromUtf8(text));
+    else if (auto* group = dynamic_cast<QGroupBox*>(&target))
+        group->setTitle(fromUtf8(text));
+    else
+        widget<QAbstractButton>(control).setText(fromUtf8(text));
+}
+
+std::string QtToolkit::text(int control) {
+    QWidget& target = widget<QWidget>(control);
+    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&target))
+        return toCrLf(edit->toPlainText());
+    if (auto* line = dynamic_cast<QLineEdit*>(&target))
+        return line->text().toStdString();
+    if (auto* label = dynamic_cast<QLabel*>(&target))
+        return label->text().toStdString();
+    if (auto* group = dynamic_cast<QGroupBox*>(&target))
+        return group->title().toStdString();
+    return widget<QAbstractButton>(control).text().toStdString();
+}
+
+int QtToolkit::lineCount(int control) {
+    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&widget<QWidget>(control)))
+        return edit->document()->blockCount();
+    return 1;
+}
+
+std::string QtToolkit::line(int control, int n) {
+    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&widget<QWidget>(control)))
+        return edit->document()->findBlockByNumber(n - 1).text().toStdString();
+    return n == 1 ? widget<QLineEdit>(control).text().toStdString() : std::string();
+}
+
+void QtToolkit::scrollToEnd(int control) {
+    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&widget<QWidget>(control))) {
+        QScrollBar& bar = *edit->verticalScrollBar();
+        bar.setValue(bar.maximum());
+    } else {
+        widget<QLineEdit>(control).end(false);
+    }
+}
+
+void QtToolkit::clear(int control) {
+    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
+        combo->clear();
+    else
+        widget<QListWidget>(control).clear();
+}
+
+// Adding to an empty drop-down list would select the new item; the system's lists keep "no selection".
+void QtToolkit::addItem(int control, const std::string& text) {
+    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control))) {
+        const int before = combo->currentIndex();
+        combo->addItem(fromUtf8(text));
+        combo->setCurrentIndex(before);
+    } else {
+        widget<QListWidget>(control).addItem(fromUtf8(text));
+    }
+}
+
+int QtToolkit::itemCount(int control) {
+    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
+        return combo->count();
+    return widget<QListWidget>(control).count();
+}
+
+std::string QtToolkit::item(int control, int position) {
+    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
+        return combo->itemText(position).toStdString();
+    const QListWidgetItem* row = widget<QListWidget>(control).item(position);
+    return row ? row->text().toStdString() : std::string();
+}
+
+int QtToolkit::selected(int control) {
+    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
+        return combo->currentIndex();
+    QListWidget& list = widget<QListWidget>(control);
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->isSelected())
+            return row;
+    return -1;
+}
+
+void QtToolkit::setSelected(int control, int position) {
+    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control))) {
+        combo->setCurrentIndex(position);
+        return;
+    }
+    QListWidget& list = widget<QListWidget>(control);
+    list.clearSelection();
+    if (QListWidgetItem* row = list.item(position)) {
+        list.setCurrentItem(row, QItemSelectionModel::ClearAndSelect);
+        list.scrollToItem(row);
+    }
+}
+
+bool QtToolkit::isRowSelected(int control, int row) {
+    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
+        return row >= 0 && combo->currentIndex() == row;
+    const QListWidgetItem* item = widget<QListWidget>(control).item(row);
+    return item && item->isSelected();
+}
+
+// An exclusive group does not let its checked button be cleared, so the group is opened for that moment.
+void QtToolkit::setChecked(int control, bool checked) {
+    QAbstractButton& button = widget<QAbstractButton>(control);
+    QButtonGroup* group = checked ? nullptr : button.group();
+    if (group)
+        group->setExclusive(false);
+    button.setChecked(checked);
+    if (group)
+        group->setExclusive(true);
+}
+
+bool QtToolkit::isChecked(int control) {
+    return widget<QAbstractButton>(control).isChecked();
+}
+
+} // namespace kedravo::platform::qt

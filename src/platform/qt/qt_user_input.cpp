@@ -1,0 +1,134 @@
+// A user's actions on the Qt widgets, for scripted runs: each goes through the widget as the mouse or the
+// keyboard would, so that the same signals, limits and filters apply.
+#include "platform/qt/catalogue_window.h"
+#include "platform/qt/qt_toolkit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <cassert>
+
+namespace kedravo::platform::qt {
+namespace {
+
+void clickAt(QWidget& target, QPoint at) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, target.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &event);
+    }
+}
+
+void press(QWidget& target, int key, const QString& text) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &up);
+}
+
+// A line break (CR LF, or a CR or LF alone) is the Enter key; every other character is typed as it is.
+void typeCharacters(QWidget& target, const QString& text) {
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            i += text.mid(i, 2) == QStringLiteral("\r\n") ? 2 : 1;
+            press(target, Qt::Key_Return, QStringLiteral("\r"));
+            continue;
+        }
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        press(target, 0, text.mid(i, length));
+        i += length;
+    }
+}
+
+void clearText(QWidget& target) {
+    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&target)) {
+        edit->selectAll();
+        edit->textCursor().removeSelectedText();
+    } else if (auto* line = dynamic_cast<QLineEdit*>(&target)) {
+        line->selectAll();
+        line->del();
+    }
+}
+
+bool isReadOnly(QWidget& target) {
+    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&target))
+        return edit->isReadOnly();
+    return dynamic_cast<QLineEdit&>(target).isReadOnly();
+}
+
+} // namespace
+
+Refusal QtToolkit::refusal(int control) {
+    if (!windowOf(control).isVisible())
+        return Refusal::Hidden;
+    if (!isEnabled(control))
+        return Refusal::Disabled;
+    return Refusal::None;
+}
+
+Refusal QtToolkit::click(int control) {
+    const Refusal refused = refusal(control);
+    if (refused == Refusal::None) {
+        widget<QAbstractButton>(control).click();
+        QApplication::processEvents();
+    }
+    return refused;
+}
+
+// What the drop-down's popup does when the user picks an item.
+Refusal QtToolkit::pick(int control, int position) {
+    const Refusal refused = refusal(control);
+    if (refused == Refusal::None) {
+        QComboBox& combo = widget<QComboBox>(control);
+        assert(position >= 0 && position < combo.count());
+        combo.setCurrentIndex(position);
+        Q_EMIT combo.activated(position);
+        QApplication::processEvents();
+    }
+    return refused;
+}
+
+Refusal QtToolkit::clickRow(int control, int row) {
+    const Refusal refused = refusal(control);
+    if (refused == Refusal::None) {
+        QListWidget& list = widget<QListWidget>(control);
+        QListWidgetItem* item = list.item(row);
+        assert(item);
+        list.scrollToItem(item);
+        clickAt(*list.viewport(), list.visualItemRect(item).center());
+        QApplication::processEvents();
+    }
+    return refused;
+}
+
+Refusal QtToolkit::type(int control, const std::string& text) {
+    Refusal refused = refusal(control);
+    if (refused == Refusal::None && isReadOnly(widget<QWidget>(control)))
+        refused = Refusal::ReadOnly;
+    if (refused == Refusal::None) {
+        QWidget& target = widget<QWidget>(control);
+        clearText(target);
+        typeCharacters(target, QString::fromStdString(text));
+        QApplication::processEvents();
+    }
+    return refused;
+}
+
+// A window without a close box gives the user nothing to close it with.
+Refusal QtToolkit::closeWindow(int window) {
+    CatalogueWindow& target = *windows_.at(static_cast<std::size_t>(window));
+    if (!target.isVisible())
+        return Refusal::Hidden;
+    if (!target.def().closeBox)
+        return Refusal::Disabled;
+    target.close();
+    QApplication::processEvents();
+    return Refusal::None;
+}
+
+} // namespace kedravo::platform::qt
