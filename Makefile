@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RUN_DIR := build/release
 
-.PHONY: deps run test format bench clean
+.PHONY: deps run test format bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,16 @@ bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/bench
+
+# Grows the readers' corpus in build/fuzz/corpus from the committed one; copy finds worth keeping into
+# tests/store/fuzz_corpus (after `-merge=1`), where `make test` replays them.
+FUZZ_SECONDS ?= 180
+fuzz: deps
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DKEDRAVO_FUZZ=ON
+	cmake --build build/fuzz -j $(JOBS) --target store_readers_fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/tests/store/store_readers_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=10 \
+		build/fuzz/corpus tests/store/fuzz_corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

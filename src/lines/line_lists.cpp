@@ -129,7 +129,11 @@ std::optional<std::vector<std::string>> buildCrossedRows(Tables& t, int threshol
     const int n = lineCount(t, page);
     const double oldPrice = numericValue(t.CUR_PRICE[page]);
     const double newPrice = numericValue(t.LAST_PRICE);
-    if (n < 1 || !(oldPrice > 0))
+    // Once the page has no lines, rows left from before would offer lines that are gone, through a map into
+    // slots no longer valid.
+    if (n < 1)
+        return std::vector<std::string>{};
+    if (!(oldPrice > 0))
         return std::nullopt;
     int rows = 0;
     for (int i = 0; i < n; ++i) {
@@ -138,7 +142,8 @@ std::optional<std::vector<std::string>> buildCrossedRows(Tables& t, int threshol
         if (t.LINE_CROSS[page][i] < threshold)
             continue;
         ++rows;
-        setListRow(t, rows, i, t.LINE_CROSS[page][i] + 1, ROWS_LIST1);
+        // The count the line will have once this crossing is registered, which stops at the cap.
+        setListRow(t, rows, i, std::min(t.LINE_CROSS[page][i] + 1, int{CROSS_CAP}), ROWS_LIST1);
     }
     return alignedRows(t, rows);
 }
@@ -162,6 +167,11 @@ std::vector<std::string> buildShiftRows(Tables& t) {
     for (int i = 0; i < n; ++i)
         setListRow(t, i + 1, i, t.LINE_CROSS[page][i], ROWS_LIST3);
     return alignedRows(t, n);
+}
+
+void markForDeletion(Tables& t, int page, int line) {
+    assert(line >= 0 && line < lineCount(t, page));
+    t.LINE_PRICE[page][line] = DELETION_MARK;
 }
 
 // Only the deletion mark removes a line: a price that merely reads as 0 (a hand-edited file) stays listed, where

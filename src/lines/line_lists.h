@@ -23,8 +23,8 @@ struct MainLists {
 // page's lines, as every rebuild does.
 MainLists buildMainLists(Tables& t, int filter, Side side);
 
-// LIST1's rows for threshold `threshold` (COMBO4 position); also writes LIST1's row map. Nothing when the list
-// must be left as it is (no lines, or no positive stored current price).
+// LIST1's rows for threshold `threshold` (COMBO4 position); also writes LIST1's row map. None on a page without
+// lines. Nothing when the list must be left as it is (no positive stored current price).
 std::optional<std::vector<std::string>> buildCrossedRows(Tables& t, int threshold);
 
 // LIST2's rows with filter `filter` (COMBO6 position, 0 = all, -1 = none match); writes LIST2's row map.
@@ -33,6 +33,8 @@ std::vector<std::string> buildDeletionRows(Tables& t, int filter);
 // LIST3's rows: every line of the page; writes LIST3's row map.
 std::vector<std::string> buildShiftRows(Tables& t);
 
+// Marks line `line` of `page` for deletion by the next compaction.
+void markForDeletion(Tables& t, int page, int line);
 // Drops the lines of `page` marked for deletion, keeping the order of the others; returns the new count.
 int compactLines(Tables& t, int page);
 

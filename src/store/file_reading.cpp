@@ -21,7 +21,9 @@ void tellDamage(StoreServices& s, const std::string& path, const std::string& wh
 } // namespace
 
 std::optional<std::string> preserveFile(StoreServices& s, const std::string& path) {
-    std::string suffix = "." + stampNow(s.clock);
+    // Appended rather than joined with "+": GCC 12 at -O3 warns falsely about "." + a string (-Wrestrict).
+    std::string suffix = ".";
+    suffix += stampNow(s.clock);
     if (s.files.copy(path, path + suffix) == IoError::None)
         return shownPath(s.files, path + suffix);
     for (const std::string& folder : fallbackFolders(s.files))

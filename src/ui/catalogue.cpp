@@ -35,6 +35,8 @@ constexpr std::array<WindowDef, WINDOW_COUNT> windows{{
 }};
 
 constexpr unsigned MAIN_LIST = MULTI_LINE | READ_ONLY | VERTICAL_SCROLL | WRAP_LINES | WHITE_ON_BLACK;
+// One time-frame name per line; no data file can hold a double quote.
+constexpr unsigned NAME_LIST = MULTI_LINE | VERTICAL_SCROLL | WRAP_LINES | NO_DOUBLE_QUOTE;
 
 // Creation order; the id of each control is its position.
 constexpr std::array<ControlDef, CONTROL_COUNT> controls{{
@@ -75,12 +77,12 @@ constexpr std::array<ControlDef, CONTROL_COUNT> controls{{
     {BUTTON8, "BUTTON8", BTN, FORM4, "登録", 12, 360, 48, 30, P, 14, STYLE_NONE, 0},
     {BUTTON9, "BUTTON9", BTN, FORM4, "閉じる", 90, 396, 54, 30, P, 14, STYLE_NONE, 0},
     {COMBO3, "COMBO3", CMB, FORM4, "", 12, 12, 126, 144, P, 14, STYLE_NONE, 0},
-    {EDIT6, "EDIT6", EDT, FORM4, "", 12, 66, 126, 24, P, 14, STYLE_NONE, 20},
-    {EDIT7, "EDIT7", EDT, FORM4, "", 18, 174, 114, 174, P, 14, MULTI_LINE | VERTICAL_SCROLL | WRAP_LINES, 200},
+    {EDIT6, "EDIT6", EDT, FORM4, "", 12, 66, 126, 24, P, 14, NO_DOUBLE_QUOTE, 20},
+    {EDIT7, "EDIT7", EDT, FORM4, "", 18, 174, 114, 174, P, 14, NAME_LIST, 200},
     {TEXT4, "TEXT4", TXT, FORM4, "ページ名", 24, 48, 96, 18, P, 14, STYLE_NONE, 0},
     {TEXT5, "TEXT5", TXT, FORM4, "時間足の名称", 24, 156, 96, 18, P, 14, STYLE_NONE, 0},
     {TEXT7, "TEXT7", TXT, FORM4, "スプレッド", 18, 108, 60, 18, P, 14, STYLE_NONE, 0},
-    {EDIT8, "EDIT8", EDT, FORM4, "0.01", 84, 108, 66, 18, P, 14, STYLE_NONE, 14},
+    {EDIT8, "EDIT8", EDT, FORM4, "0.01", 84, 108, 66, 18, P, 14, NO_DOUBLE_QUOTE, 14},
     {BUTTON11, "BUTTON11", BTN, FORM4, "キャンセル", 66, 360, 78, 30, P, 14, STYLE_NONE, 0},
     {TEXT9, "TEXT9", TXT, FORM4, "買値から売値を引いた値", 30, 132, 120, 12, P, 11, RED_TEXT, 0},
     // FORM5

@@ -5,9 +5,9 @@
 #include "ui/controls.h"
 #include "ui/folders.h"
 #include "ui/main_window.h"
+#include "ui/page_slot_names.h"
 #include "ui/window_positions.h"
 
-#include <array>
 #include <string>
 
 namespace kedravo::ui {
@@ -21,16 +21,9 @@ void setFonts(Context& c) {
         c.toolkit.setFont(control.id, control.face, control.fontSize);
 }
 
-// "　１ページ" to "１０ページ".
-std::string pageItem(int n) {
-    static constexpr std::array<const char*, 10> digits{"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-    const std::string number = n < 10 ? std::string("　") + digits[n] : std::string(digits[n / 10]) + digits[n % 10];
-    return number + "ページ";
-}
-
 void fillPageList(Context& c) {
     for (int n = 1; n <= PAGE_MAX; ++n)
-        c.toolkit.addItem(COMBO3, pageItem(n));
+        c.toolkit.addItem(COMBO3, slotItem(n));
 }
 
 void fillCountList(Context& c) {

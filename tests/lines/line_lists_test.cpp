@@ -67,11 +67,23 @@ TEST(CrossedRows, ListsLinesBetweenOldAndNewPriceInclusiveFromTheThreshold) {
     }
 }
 
-TEST(CrossedRows, LeavesTheListAloneWithoutLinesOrAPositiveStoredPrice) {
-    const std::pair<std::vector<PageLine>, const char*> cases[] = {
-        {{}, "112.00"}, {{{"112.00", 0, 0}}, ""}, {{{"112.00", 0, 0}}, "abc"}};
-    for (const auto& [lines, stored] : cases) {
-        auto t = pageWith(lines, stored);
+TEST(CrossedRows, ShowsTheCountALineWillHaveWhichStopsAtTheCap) {
+    auto t = pageWith({{"112.00", 0, 32764}, {"111.5", 1, 32765}}, "112.00");
+    t->LAST_PRICE = "111.00";
+    EXPECT_EQ(*buildCrossedRows(*t, 0), (std::vector<std::string>{"112.00（日足）32765回", "111.5 （4h）  32765回"}));
+}
+
+TEST(CrossedRows, EmptiesTheListOfAPageWithoutLines) {
+    auto t = pageWith({}, "112.00");
+    t->LAST_PRICE = "112.00";
+    const auto rows = buildCrossedRows(*t, 0);
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_TRUE(rows->empty());
+}
+
+TEST(CrossedRows, LeavesTheListAloneWithoutAPositiveStoredPrice) {
+    for (const char* stored : {"", "abc", "0"}) {
+        auto t = pageWith({{"112.00", 0, 0}}, stored);
         t->LAST_PRICE = "112.00";
         t->DISP_LINE[ROWS_LIST1][0] = 7;
         EXPECT_FALSE(buildCrossedRows(*t, 0).has_value()) << '"' << stored << '"';
@@ -189,7 +201,10 @@ TEST(ListRows, DeletionFilterPicksTimeFrames) {
 }
 
 TEST(CompactLines, DropsOnlyLinesMarkedForDeletion) {
-    auto t = pageWith({{"113.00", 0, 1}, {"0", 1, 2}, {"abc", 1, 3}, {"0", 0, 4}, {"0.00", 1, 5}, {"112.5", 0, 6}});
+    auto t =
+        pageWith({{"113.00", 0, 1}, {"112.9", 1, 2}, {"abc", 1, 3}, {"112.7", 0, 4}, {"0.00", 1, 5}, {"112.5", 0, 6}});
+    markForDeletion(*t, 0, 1);
+    markForDeletion(*t, 0, 3);
     EXPECT_EQ(compactLines(*t, 0), 4);
     EXPECT_EQ(t->LINE_COUNT[0], 4);
     const std::vector<PageLine> kept = {{"113.00", 0, 1}, {"abc", 1, 3}, {"0.00", 1, 5}, {"112.5", 0, 6}};

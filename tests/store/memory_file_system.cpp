@@ -157,8 +157,9 @@ IoError MemoryFileSystem::flushFolder(const std::string& folder) {
 }
 
 IoError MemoryFileSystem::copy(const std::string& from, const std::string& to) {
-    if (IoError error = check(Op::Copy, to); error != IoError::None)
-        return error;
+    for (const std::string& path : {from, to})
+        if (IoError error = check(Op::Copy, path); error != IoError::None)
+            return error;
     std::optional<std::string> bytes = contents(from);
     if (!bytes || !folderExists(to))
         return IoError::NotFound;

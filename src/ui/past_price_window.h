@@ -1,0 +1,11 @@
+#pragma once
+// The past-price input window FORM3 and the main-window button that opens it.
+#include "ui/context.h"
+
+namespace kedravo::ui {
+
+void BUTTON1_ON(Context& c, int window);
+void BUTTON6_ON(Context& c, int window);
+void BUTTON7_ON(Context& c, int window);
+
+} // namespace kedravo::ui

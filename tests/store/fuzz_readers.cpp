@@ -1,0 +1,56 @@
+#include "fuzz_readers.h"
+
+#include "random_tables.h"
+#include "store/data_files.h"
+#include "test_services.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kedravo::store::test {
+namespace {
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+void requireInBounds(const Tables& t) {
+    for (int p = 0; p < PAGE_SLOTS; ++p) {
+        require(t.LINE_COUNT[p] >= 0 && t.LINE_COUNT[p] <= LINE_MAX, "line count in range");
+        require(t.TF_COUNT[p] >= 0 && t.TF_COUNT[p] <= TF_MAX, "time-frame count in range");
+        for (int j = 0; j < t.LINE_COUNT[p]; ++j)
+            require(t.LINE_TF[p][j] >= 0 && t.LINE_TF[p][j] <= TF_MAX, "time-frame index in range");
+    }
+}
+
+} // namespace
+
+void fuzzReaders(std::string_view bytes) {
+    TestStore store;
+    for (const char* file : {ENVIRONMENT_FILE, BASIC_FILE, PRICE_FILE})
+        store.files.seed(file, std::string(bytes));
+    auto t = std::make_unique<Tables>();
+    FixedWindows windows;
+    readEnvironment(*t, store.services, windows);
+    require(t->DATA_DIR.empty() || t->DATA_DIR.back() == '/', "data folder ends with its separator");
+    // The data files are read and written where the fuzzer put them, without a backup.
+    t->DATA_DIR.clear();
+    t->BACKUP_DIR.clear();
+    t->BACKUP_ON = 0;
+    readBasicData(*t, store.services);
+    readPriceData(*t, store.services);
+    requireInBounds(*t);
+
+    TestStore again;
+    基本データＷ_SUB(*t, again.services);
+    価格データW_SUB(*t, again.services);
+    auto back = std::make_unique<Tables>();
+    readBasicData(*back, again.services);
+    readPriceData(*back, again.services);
+    require(firstDifference(*t, *back).empty(), "what was read comes back unchanged");
+}
+
+} // namespace kedravo::store::test
