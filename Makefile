@@ -2,8 +2,10 @@
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RUN_DIR := build/release
+SHOTS_DIR := build/shots
+SHOTS_BUILD := build/debug
 
-.PHONY: deps run test format bench fuzz clean
+.PHONY: deps run test shots format bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -17,6 +19,18 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Pictures of the six windows on a page with lines, through the script driver on the Qt backend, offscreen.
+shots: deps
+	cmake -S . -B $(SHOTS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_TESTS=OFF
+	cmake --build $(SHOTS_BUILD) -j $(JOBS) --target kedravo-script
+	rm -rf $(SHOTS_DIR) && mkdir -p $(SHOTS_DIR)/work
+	cp -R tests/scenarios/setups/trading/. $(SHOTS_DIR)/work/
+	cd $(SHOTS_DIR)/work && QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/scenarios/offscreen_screen.json \
+		$(CURDIR)/$(SHOTS_BUILD)/tools/kedravo-script/kedravo-script --toolkit qt --shots $(CURDIR)/$(SHOTS_DIR) \
+		$(CURDIR)/tests/scenarios/shots.script
+	rm -rf $(SHOTS_DIR)/work
+	@ls $(SHOTS_DIR)/*.png
 
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
