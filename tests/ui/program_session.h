@@ -10,6 +10,7 @@
 #include "test_services.h"
 #include "ui/controls.h"
 #include "ui/program.h"
+#include "windows_fixture.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -19,17 +20,6 @@
 namespace kedravo::ui::test {
 
 inline constexpr char DATA_DIR[] = "/data/";
-
-struct Line {
-    std::string price;
-    std::int16_t tf = 0;
-    std::int16_t cross = 0;
-    bool operator==(const Line&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& out, const Line& line) {
-    return out << line.price << '/' << line.tf << '/' << line.cross;
-}
 
 // Data files with page 0 "ドル円" (spread 0.01) holding `timeFrames` and `lines`. Without time frames only the
 // price data file is written, as when the basic data file was lost.

@@ -100,13 +100,13 @@ QWidget* ControlBuilder::buildButton(const ControlDef& def) {
 
 QWidget* ControlBuilder::buildEdit(const ControlDef& def) {
     if (def.style & MULTI_LINE) {
-        auto* edit = new LimitedTextEdit(def.maxBytes, &window_);
+        auto* edit = new LimitedTextEdit(def, &window_);
         setMultiLineStyle(*edit, def.style);
         edit->setReadOnly(def.style & READ_ONLY);
-        edit->setProgramText(caption(def));
+        edit->setPlainText(caption(def));
         return edit;
     }
-    auto* edit = new LimitedLineEdit(def.maxBytes, &window_);
+    auto* edit = new LimitedLineEdit(def, &window_);
     edit->setReadOnly(def.style & READ_ONLY);
     edit->setProgramText(caption(def));
     return edit;
