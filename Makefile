@@ -11,7 +11,7 @@ deps:
 	@scripts/install-deps
 
 run: deps
-	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
 	cmake --build $(RUN_DIR) -j $(JOBS)
 	scripts/run-program $(RUN_DIR)
 
