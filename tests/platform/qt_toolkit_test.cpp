@@ -127,6 +127,9 @@ TEST_F(QtToolkitTest, TypingStopsAtTheByteLimit) {
          twoHundred.substr(0, 196) + "\r\nab"},
         {"a lone line feed is a line break", EDIT7, "日足\n週足", "日足\r\n週足"},
         {"refused characters dropped", EDIT9, "1¥0😀5.é5", "105.5"},
+        {"the date box refuses the double quote", EDIT3, "2016/\"03/01", "2016/03/01"},
+        {"so do the time-frame names", EDIT7, "\"日足\"", "日足"},
+        {"a box whose text is never quoted takes it", EDIT9, "1\"5", "1\"5"},
         {"typing replaces the whole text", EDIT8, "0.5", "0.5"},
     };
     for (const auto& c : cases) {

@@ -14,10 +14,10 @@ struct EditCase {
     const char* kept; // the text the box ends up with
 };
 
-QString applied(const EditCase& c) {
+QString applied(const EditCase& c, const QString& refused = {}) {
     const QString after = QString::fromUtf8(c.after);
     QString text = after;
-    if (auto fix = trimInsertion(QString::fromUtf8(c.before), after, c.cursor, c.maxBytes))
+    if (auto fix = trimInsertion(QString::fromUtf8(c.before), after, c.cursor, c.maxBytes, refused))
         text.replace(fix->start, fix->end - fix->start, fix->kept);
     return text;
 }
@@ -55,6 +55,19 @@ TEST(TypedText, DropsCharactersCodePage932CannotHold) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(applied(c).toStdString(), c.kept) << c.name;
+}
+
+TEST(TypedText, DropsTheCharactersTheBoxRefuses) {
+    const QString quote = QStringLiteral("\"");
+    const std::pair<EditCase, QString> cases[] = {
+        {{"typed", "2024/", "2024/\"", 6, 10, "2024/"}, quote},
+        {{"pasted among others", "", "\"10\":11", 6, 10, "10:11"}, quote},
+        {{"takes no room", "", "\"1234", 5, 3, "123"}, quote},
+        {{"full-width form kept", "", "＂", 1, 10, "＂"}, quote},
+        {{"nothing refused", "", "\"1\"", 3, 10, "\"1\""}, QString()},
+    };
+    for (const auto& [c, refused] : cases)
+        EXPECT_EQ(applied(c, refused).toStdString(), c.kept) << c.name;
 }
 
 TEST(TypedText, CountsLineBreaksAsTwoBytes) {

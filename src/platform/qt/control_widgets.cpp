@@ -2,6 +2,7 @@
 
 #include "platform/qt/control_look.h"
 #include "platform/qt/limited_edits.h"
+#include "platform/typing_rule.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -99,14 +100,16 @@ QWidget* ControlBuilder::buildButton(const ControlDef& def) {
 }
 
 QWidget* ControlBuilder::buildEdit(const ControlDef& def) {
+    const std::u32string_view refusedChars = refusedCharacters(def);
+    const QString refused = QString::fromUcs4(refusedChars.data(), static_cast<qsizetype>(refusedChars.size()));
     if (def.style & MULTI_LINE) {
-        auto* edit = new LimitedTextEdit(def.maxBytes, &window_);
+        auto* edit = new LimitedTextEdit(def.maxBytes, refused, &window_);
         setMultiLineStyle(*edit, def.style);
         edit->setReadOnly(def.style & READ_ONLY);
         edit->setProgramText(caption(def));
         return edit;
     }
-    auto* edit = new LimitedLineEdit(def.maxBytes, &window_);
+    auto* edit = new LimitedLineEdit(def.maxBytes, refused, &window_);
     edit->setReadOnly(def.style & READ_ONLY);
     edit->setProgramText(caption(def));
     return edit;

@@ -20,7 +20,7 @@ std::string runInputBox(QWidget* owner, const QString& title, const QString& pro
 
     auto* label = new QLabel(prompt, &box);
     label->setTextFormat(Qt::PlainText);
-    auto* field = new LimitedLineEdit(INPUT_BOX_MAX_BYTES, &box);
+    auto* field = new LimitedLineEdit(INPUT_BOX_MAX_BYTES, QString(), &box);
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
     auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &box);
     ok->setDefault(true);

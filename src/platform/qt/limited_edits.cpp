@@ -9,12 +9,13 @@ namespace kedravo::platform::qt {
 
 class LimitedLineEdit::Filter : public QValidator {
 public:
-    Filter(const LimitedLineEdit& edit, int maxBytes) : QValidator(nullptr), edit_(edit), maxBytes_(maxBytes) {}
+    Filter(const LimitedLineEdit& edit, int maxBytes, const QString& refused)
+        : QValidator(nullptr), edit_(edit), maxBytes_(maxBytes), refused_(refused) {}
 
     State validate(QString& input, int& cursor) const override {
         if (edit_.programEdit_)
             return Acceptable;
-        if (auto fix = trimInsertion(edit_.accepted_, input, cursor, maxBytes_)) {
+        if (auto fix = trimInsertion(edit_.accepted_, input, cursor, maxBytes_, refused_)) {
             input.replace(fix->start, fix->end - fix->start, fix->kept);
             cursor = static_cast<int>(fix->start + fix->kept.size());
         }
@@ -24,10 +25,11 @@ public:
 private:
     const LimitedLineEdit& edit_;
     int maxBytes_;
+    QString refused_;
 };
 
-LimitedLineEdit::LimitedLineEdit(int maxBytes, QWidget* parent) : QLineEdit(parent) {
-    auto* filter = new Filter(*this, maxBytes);
+LimitedLineEdit::LimitedLineEdit(int maxBytes, const QString& refused, QWidget* parent) : QLineEdit(parent) {
+    auto* filter = new Filter(*this, maxBytes, refused);
     filter->setParent(this);
     setValidator(filter);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
@@ -41,7 +43,8 @@ void LimitedLineEdit::setProgramText(const QString& text) {
     programEdit_ = false;
 }
 
-LimitedTextEdit::LimitedTextEdit(int maxBytes, QWidget* parent) : QPlainTextEdit(parent), maxBytes_(maxBytes) {
+LimitedTextEdit::LimitedTextEdit(int maxBytes, const QString& refused, QWidget* parent)
+    : QPlainTextEdit(parent), maxBytes_(maxBytes), refused_(refused) {
     connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::keepWhatFits);
 }
 
@@ -55,7 +58,7 @@ void LimitedTextEdit::setProgramText(const QString& text) {
 void LimitedTextEdit::keepWhatFits() {
     const QString text = toPlainText();
     if (!programEdit_) {
-        if (auto fix = trimInsertion(accepted_, text, textCursor().position(), maxBytes_)) {
+        if (auto fix = trimInsertion(accepted_, text, textCursor().position(), maxBytes_, refused_)) {
             QTextCursor cursor(document());
             cursor.joinPreviousEditBlock();
             cursor.setPosition(static_cast<int>(fix->start));

@@ -1,6 +1,7 @@
 #pragma once
-// Edit boxes whose user input is held to code page 932 and to a limit in bytes. The program's own texts are
-// taken as they are: like the system's edit controls, the limit applies to what the user enters.
+// Edit boxes whose user input is held to code page 932, to a limit in bytes and clear of refused characters. The
+// program's own texts are taken as they are: like the system's edit controls, the limit applies to what the user
+// enters.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -8,7 +9,7 @@ namespace kedravo::platform::qt {
 
 class LimitedLineEdit : public QLineEdit {
 public:
-    LimitedLineEdit(int maxBytes, QWidget* parent);
+    LimitedLineEdit(int maxBytes, const QString& refused, QWidget* parent);
     void setProgramText(const QString& text);
 
 private:
@@ -20,13 +21,14 @@ private:
 // Lines are separated by "\n" here; the toolkit converts to and from CR LF.
 class LimitedTextEdit : public QPlainTextEdit {
 public:
-    LimitedTextEdit(int maxBytes, QWidget* parent);
+    LimitedTextEdit(int maxBytes, const QString& refused, QWidget* parent);
     void setProgramText(const QString& text);
 
 private:
     void keepWhatFits();
 
     int maxBytes_;
+    QString refused_;
     QString accepted_;
     bool programEdit_ = false;
 };

@@ -11,13 +11,17 @@ qsizetype characterLength(const QString& text, qsizetype at) {
     return text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
 }
 
-QString holdableCharacters(const QString& text) {
-    if (fitsCp932(text.toStdString()))
+bool holdable(const QString& character, const QString& refused) {
+    return fitsCp932(character.toStdString()) && !refused.contains(character);
+}
+
+QString holdableCharacters(const QString& text, const QString& refused) {
+    if (refused.isEmpty() && fitsCp932(text.toStdString()))
         return text;
     QString kept;
     for (qsizetype i = 0; i < text.size(); i += characterLength(text, i)) {
         const QString character = text.mid(i, characterLength(text, i));
-        if (fitsCp932(character.toStdString()))
+        if (holdable(character, refused))
             kept += character;
     }
     return kept;
@@ -39,7 +43,8 @@ int cp932Bytes(const QString& text) {
     return cp932Width(text.toStdString()) + static_cast<int>(text.count(u'\n'));
 }
 
-std::optional<Insertion> trimInsertion(const QString& before, const QString& after, qsizetype cursor, int maxBytes) {
+std::optional<Insertion> trimInsertion(const QString& before, const QString& after, qsizetype cursor, int maxBytes,
+                                       const QString& refused) {
     cursor = std::clamp<qsizetype>(cursor, 0, after.size());
     // What follows the cursor is unchanged; the insertion starts where the two texts first differ.
     const qsizetype tail = std::min(after.size() - cursor, before.size());
@@ -49,7 +54,7 @@ std::optional<Insertion> trimInsertion(const QString& before, const QString& aft
         ++start;
     const QString inserted = after.mid(start, cursor - start);
 
-    QString kept = holdableCharacters(inserted);
+    QString kept = holdableCharacters(inserted, refused);
     if (maxBytes > 0) {
         const int allowed = std::max(maxBytes, cp932Bytes(before));
         const int around = cp932Bytes(after.left(start)) + cp932Bytes(after.mid(cursor));

@@ -19,8 +19,10 @@ struct Insertion {
 
 // `before` is the text before the user's edit and `after` the text after it, with the cursor at the end of what
 // was inserted. Returns the correction to apply, or nothing when the edit can stay as it is. `maxBytes` 0 means
-// no limit. An edit never has to lose more than it inserted: a text that was already over the limit (set by the
-// program) may still shrink or keep its width.
-std::optional<Insertion> trimInsertion(const QString& before, const QString& after, qsizetype cursor, int maxBytes);
+// no limit; a character in `refused` is dropped like one code page 932 cannot hold. An edit never has to lose
+// more than it inserted: a text that was already over the limit (set by the program) may still shrink or keep
+// its width.
+std::optional<Insertion> trimInsertion(const QString& before, const QString& after, qsizetype cursor, int maxBytes,
+                                       const QString& refused = {});
 
 } // namespace kedravo::platform::qt
