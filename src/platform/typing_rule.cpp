@@ -4,12 +4,9 @@
 
 namespace kedravo::platform {
 
-std::u32string_view refusedCharacters(const ControlDef& box) {
-    return (box.style & NO_DOUBLE_QUOTE) != 0 ? U"\"" : U"";
-}
-
 std::string typedInto(const ControlDef& box, std::string_view typed) {
-    return typedText(typed, box.maxBytes, (box.style & MULTI_LINE) != 0, refusedCharacters(box));
+    const std::u32string_view refused = (box.style & NO_DOUBLE_QUOTE) != 0 ? U"\"" : U"";
+    return typedText(typed, box.maxBytes, (box.style & MULTI_LINE) != 0, refused);
 }
 
 } // namespace kedravo::platform

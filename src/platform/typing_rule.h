@@ -7,11 +7,8 @@
 
 namespace kedravo::platform {
 
-// The characters edit box `box` refuses by its style, whatever its limit.
-std::u32string_view refusedCharacters(const ControlDef& box);
-
 // The text edit box `box` holds after `typed` has been typed into it: its byte limit, its line mode and the
-// characters it refuses apply.
+// characters its style refuses apply.
 std::string typedInto(const ControlDef& box, std::string_view typed);
 
 } // namespace kedravo::platform

@@ -2,7 +2,6 @@
 
 #include "platform/qt/control_look.h"
 #include "platform/qt/limited_edits.h"
-#include "platform/typing_rule.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -100,16 +99,14 @@ QWidget* ControlBuilder::buildButton(const ControlDef& def) {
 }
 
 QWidget* ControlBuilder::buildEdit(const ControlDef& def) {
-    const std::u32string_view refusedChars = refusedCharacters(def);
-    const QString refused = QString::fromUcs4(refusedChars.data(), static_cast<qsizetype>(refusedChars.size()));
     if (def.style & MULTI_LINE) {
-        auto* edit = new LimitedTextEdit(def.maxBytes, refused, &window_);
+        auto* edit = new LimitedTextEdit(def, &window_);
         setMultiLineStyle(*edit, def.style);
         edit->setReadOnly(def.style & READ_ONLY);
-        edit->setProgramText(caption(def));
+        edit->setPlainText(caption(def));
         return edit;
     }
-    auto* edit = new LimitedLineEdit(def.maxBytes, refused, &window_);
+    auto* edit = new LimitedLineEdit(def, &window_);
     edit->setReadOnly(def.style & READ_ONLY);
     edit->setProgramText(caption(def));
     return edit;
