@@ -1,6 +1,6 @@
 // The catalogue's windows and controls on the Win32 API: creation, the window procedure, and what a control's
 // notification means.
-#include "platform/edit_insertion.h"
+#include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 
@@ -173,25 +173,12 @@ void Win32Toolkit::notified(ControlState& control, WORD code) {
     }
 }
 
-// Whatever the user typed, pasted, dropped or composed is seen here, after the edit: what the typing rule does not
-// let through is taken out again, so that every way of entering text is held to the same rule. The program's own
-// texts are taken as they are.
+// The program's own texts are taken as they are.
 void Win32Toolkit::editChanged(ControlState& control) {
-    std::wstring now(static_cast<std::size_t>(GetWindowTextLengthW(control.handle)), L'\0');
-    GetWindowTextW(control.handle, now.data(), static_cast<int>(now.size()) + 1);
-    if (programCalls_ == 0) {
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(control.handle, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        if (auto fix = trimInsertion(*control.def, LineBreak::CrLf, asUtf16(control.accepted), asUtf16(now), end)) {
-            const ProgramCall call(*this);
-            const std::wstring kept = asWide(fix->kept);
-            SendMessageW(control.handle, EM_SETSEL, fix->start, fix->end);
-            SendMessageW(control.handle, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(kept.c_str()));
-            now.replace(fix->start, fix->end - fix->start, kept);
-        }
-    }
-    control.accepted = now;
+    if (programCalls_ == 0)
+        holdToTypingRule(control.handle, *control.def, control.accepted);
+    else
+        control.accepted = windowText(control.handle);
 }
 
 // Text is black on white, except for the styles WHITE_ON_BLACK and RED_TEXT.

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_toolkit.h"
 
+#include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 
 #include <cassert>
@@ -8,12 +9,6 @@ namespace kedravo::platform::win32 {
 namespace {
 
 constexpr std::string_view LINE_BREAK = "\r\n";
-
-std::wstring windowText(HWND handle) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)), L'\0');
-    GetWindowTextW(handle, text.data(), static_cast<int>(text.size()) + 1);
-    return text;
-}
 
 } // namespace
 
