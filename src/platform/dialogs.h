@@ -1,6 +1,8 @@
 #pragma once
 // The system's dialogs. Each has a real implementation (message box, input box, save-as dialog) and a
 // scripted one that answers from a queue.
+#include "platform/catalogue.h"
+
 #include <optional>
 #include <string>
 
@@ -15,6 +17,10 @@ public:
 
 // The input box's answer when the user cancels, presses Escape or closes it.
 inline constexpr char INPUT_CANCELLED[] = "\x1b";
+
+// The input box's one edit field, held to the typing rule like the catalogue's edit boxes: at most 64 bytes.
+inline constexpr ControlDef INPUT_BOX_FIELD{0, "INPUT", ControlKind::EditBox,   0,  "",         0, 0,
+                                            0, 0,       FontFace::Proportional, 14, STYLE_NONE, 64};
 
 class Dialogs : public Warner {
 public:

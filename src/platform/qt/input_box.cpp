@@ -11,13 +11,6 @@
 #include <string>
 
 namespace kedravo::platform::qt {
-namespace {
-
-constexpr ControlDef INPUT_FIELD{0, "INPUT", ControlKind::EditBox,   0,  "",         0, 0,
-                                 0, 0,       FontFace::Proportional, 14, STYLE_NONE, 64};
-
-} // namespace
-
 std::string runInputBox(QWidget* owner, const QString& title, const QString& prompt) {
     QDialog box(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);
@@ -26,7 +19,7 @@ std::string runInputBox(QWidget* owner, const QString& title, const QString& pro
 
     auto* label = new QLabel(prompt, &box);
     label->setTextFormat(Qt::PlainText);
-    auto* field = new LimitedLineEdit(INPUT_FIELD, &box);
+    auto* field = new LimitedLineEdit(INPUT_BOX_FIELD, &box);
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
     auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &box);
     ok->setDefault(true);

@@ -1,20 +1,14 @@
 #include "platform/scripted/scripted_dialogs.h"
 
-#include "core/typed_text.h"
 #include "platform/scripted/script_text.h"
+#include "platform/typing_rule.h"
 
 namespace kedravo::platform {
-namespace {
-
-constexpr int INPUT_MAX_BYTES = 64;
-
-} // namespace
-
 ScriptedDialogs::ScriptedDialogs(std::ostream& transcript) : transcript_(transcript) {}
 
 // The answer is typed into the box's edit field, so the field's limit applies.
 void ScriptedDialogs::answerInput(std::optional<std::string> text) {
-    inputs_.push_back(text ? std::optional(typedText(*text, INPUT_MAX_BYTES, false)) : std::nullopt);
+    inputs_.push_back(text ? std::optional(typedInto(INPUT_BOX_FIELD, *text)) : std::nullopt);
 }
 
 void ScriptedDialogs::answerSave(std::optional<std::string> path) {

@@ -17,11 +17,11 @@ bool has(const ControlDef& def, unsigned style) {
     return (def.style & style) != 0;
 }
 
-void registerWindowClass() {
-    static const bool registered = [] {
+void registerWindowClass(WNDPROC procedure) {
+    static const bool registered = [procedure] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = DefWindowProcW; // replaced per window once it knows its state
+        windowClass.lpfnWndProc = procedure;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -90,13 +90,11 @@ int clampedStart(int start, int length, int areaStart, int areaEnd) {
 } // namespace
 
 void Win32Toolkit::createWindow(WindowState& window) {
-    registerWindowClass();
+    registerWindowClass(&Win32Toolkit::windowProc);
     const WindowDef& def = *window.def;
     window.handle =
         CreateWindowExW(windowExStyle(def), WINDOW_CLASS, widen(def.caption).c_str(), windowStyle(def), def.left,
-                        def.top, def.width, def.height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window.handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&window));
-    SetWindowLongPtrW(window.handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Toolkit::windowProc));
+                        def.top, def.width, def.height, nullptr, nullptr, GetModuleHandleW(nullptr), &window);
 }
 
 void Win32Toolkit::createControl(ControlState& control) {
@@ -115,9 +113,14 @@ void Win32Toolkit::createControl(ControlState& control) {
     }
 }
 
+// Each window knows its state from its creation on.
 LRESULT CALLBACK Win32Toolkit::windowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* state = reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams;
+        SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    }
     auto* window = reinterpret_cast<WindowState*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
-    if (window == nullptr)
+    if (window == nullptr || window->handle == nullptr) // still being created
         return DefWindowProcW(handle, message, wParam, lParam);
     return window->toolkit->handle(*window, message, wParam, lParam);
 }

@@ -8,9 +8,6 @@
 namespace kedravo::platform::win32 {
 namespace {
 
-constexpr ControlDef INPUT_FIELD{0, "INPUT", ControlKind::EditBox,   0,  "",         0, 0,
-                                 0, 0,       FontFace::Proportional, 14, STYLE_NONE, 64};
-
 // A dialog template without controls: they are made when the box opens, measured in pixels like the catalogue's.
 struct alignas(DWORD) EmptyDialogTemplate {
     DLGTEMPLATE dialog;
@@ -45,7 +42,7 @@ void layOut(HWND box, InputBox& state) {
         {L"BUTTON", L"ｷｬﾝｾﾙ", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 0, {288, 42, 360, 68}},
         {L"EDIT", L"", INPUT_FIELD_ID, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, {12, 80, 360, 104}},
     };
-    const HFONT font = state.fonts.get(INPUT_FIELD.face, INPUT_FIELD.fontSize);
+    const HFONT font = state.fonts.get(INPUT_BOX_FIELD.face, INPUT_BOX_FIELD.fontSize);
     for (const Placed& c : controls) {
         HWND control = CreateWindowExW(c.exStyle, c.windowClass, c.text, WS_CHILD | WS_VISIBLE | c.style, c.at.left,
                                        c.at.top, c.at.right - c.at.left, c.at.bottom - c.at.top, box,
@@ -91,7 +88,7 @@ INT_PTR CALLBACK inputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
         return TRUE;
     case INPUT_FIELD_ID:
         if (HIWORD(wParam) == EN_CHANGE)
-            holdToTypingRule(reinterpret_cast<HWND>(lParam), INPUT_FIELD, state->accepted);
+            holdToTypingRule(reinterpret_cast<HWND>(lParam), INPUT_BOX_FIELD, state->accepted);
         return TRUE;
     default:
         return FALSE;
