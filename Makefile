@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RUN_DIR := build/release
 
-.PHONY: deps run test format bench fuzz clean
+.PHONY: deps run test package format bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -17,6 +17,13 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the desktop program, built from the same Release tree as `make run`.
+package: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cd $(RUN_DIR) && cpack -G DEB
+	@echo "install it with: sudo apt install ./$(RUN_DIR)/$$(cd $(RUN_DIR) && ls kedravo_*.deb)"
 
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
