@@ -4,8 +4,10 @@
 #include "ui/catalogue.h"
 #include "ui/controls.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,7 +116,13 @@ TEST_F(QtDialogsTest, TheSaveAsDialogProposesANameAndNeverAsksToOverwrite) {
         whenModal([&](QWidget& shown) {
             auto& dialog = dynamic_cast<QFileDialog&>(shown);
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("データファイルを保存する場所は?"));
-            EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("(*.*)")});
+            const auto* filters = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_TRUE(filters);
+            EXPECT_EQ(filters->count(), 1);
+            EXPECT_EQ(filters->itemText(0), QStringLiteral("(*.*)"));
+            const auto* files = dialog.findChild<QFileSystemModel*>();
+            ASSERT_TRUE(files);
+            EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*")}) << "names without a dot are shown";
             EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
             EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
             EXPECT_EQ(dialog.parentWidget(), c.owner < 0 ? nullptr : &kit.windowWidget(c.owner));

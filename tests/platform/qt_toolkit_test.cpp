@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <gtest/gtest.h>
 #include <utility>
@@ -179,14 +180,40 @@ int neededWidth(const QWidget& widget, const QString& text) {
     return advance;
 }
 
+// Whole, and in a font that has every character (no boxes for the Japanese).
 TEST_F(QtToolkitTest, CaptionsFitTheirControls) {
     for (const ControlDef& def : catalogue().controls) {
         if (*def.caption == '\0')
             continue;
         const QWidget& shown = widget<QWidget>(def.id);
-        EXPECT_LE(neededWidth(shown, QString::fromUtf8(def.caption)), def.width) << def.name;
+        const QString caption = QString::fromUtf8(def.caption);
+        EXPECT_LE(neededWidth(shown, caption), def.width) << def.name;
         EXPECT_LE(shown.fontMetrics().height(), def.height) << def.name;
+        for (char32_t c : caption.toUcs4())
+            EXPECT_TRUE(shown.fontMetrics().inFontUcs4(c)) << def.name << " U+" << std::hex << unsigned(c);
     }
+}
+
+TEST_F(QtToolkitTest, WindowsHaveAFixedFrameAndOnlyTheMainWindowACloseBox) {
+    for (const WindowDef& def : catalogue().windows) {
+        const QWidget& window = kit.windowWidget(def.id);
+        const Qt::WindowFlags flags = window.windowFlags();
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), def.closeBox) << def.name;
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << def.name;
+        EXPECT_EQ(window.minimumSize(), window.maximumSize()) << def.name;
+        EXPECT_EQ(window.windowTitle().toStdString(), def.caption) << def.name;
+    }
+}
+
+TEST_F(QtToolkitTest, ScrollingToTheEndShowsTheLastLine) {
+    std::string rows;
+    for (int row = 0; row < 40; ++row)
+        rows += "112.5 （日足）   3回\r\n";
+    kit.setText(EDIT1, rows);
+    kit.scrollToEnd(EDIT1);
+    const QScrollBar& bar = *widget<QPlainTextEdit>(EDIT1).verticalScrollBar();
+    EXPECT_GT(bar.maximum(), 0);
+    EXPECT_EQ(bar.value(), bar.maximum());
 }
 
 // Texts the program puts into the controls of the catalogue's larger fonts: a date, a time, a price.

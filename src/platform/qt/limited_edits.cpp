@@ -13,7 +13,7 @@ namespace kedravo::platform::qt {
 
 class LimitedLineEdit::Filter : public QValidator {
 public:
-    Filter(const LimitedLineEdit& edit, const ControlDef& def) : QValidator(nullptr), edit_(edit), def_(def) {}
+    Filter(LimitedLineEdit& edit, const ControlDef& def) : QValidator(&edit), edit_(edit), def_(def) {}
 
     State validate(QString& input, int& cursor) const override {
         if (edit_.programEdit_)
@@ -31,9 +31,7 @@ private:
 };
 
 LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent) {
-    auto* filter = new Filter(*this, def);
-    filter->setParent(this);
-    setValidator(filter);
+    setValidator(new Filter(*this, def));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
 }
 
