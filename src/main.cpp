@@ -10,6 +10,8 @@
 int main(int argc, char** argv) {
     using namespace kedravo;
     QApplication application(argc, argv);
+    // The desktop matches the windows with the menu entry, and so with its name and icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kedravo.kedravo"));
     platform::qt::QtToolkit toolkit;
     platform::qt::QtDialogs dialogs(toolkit);
     platform::SystemClock clock;
