@@ -129,6 +129,8 @@ TEST_F(QtDialogsTest, TheSaveAsDialogProposesANameAndNeverAsksToOverwrite) {
             EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
             EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
             EXPECT_EQ(dialog.parentWidget(), c.owner < 0 ? nullptr : &kit.windowWidget(c.owner));
+            EXPECT_EQ(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), c.owner < 0)
+                << "above the always-on-top main window";
             QMetaObject::invokeMethod(&dialog, c.accept ? "accept" : "reject");
         });
         const auto chosen = dialogs.saveAs(c.owner, "データファイルを保存する場所は?", "基本データ.TXT");
