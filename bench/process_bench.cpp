@@ -1,0 +1,113 @@
+// Whole processes on the Qt toolkit (offscreen): the program's start-up at full load to its first shown main
+// window beside an empty Qt window, and the peak memory of each. Start-up includes loading Qt itself, which the
+// floor pays too; the ratio of the two is the figure that matters.
+#include "full_load.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace kedravo::bench {
+namespace {
+
+struct Finished {
+    bool ok = false;
+    double seconds = 0;
+    double cpuSeconds = 0; // user and system: less swayed than the wall clock by other work on the machine
+    long peakKilobytes = 0;
+};
+
+double seconds(const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+}
+
+// The parent's environment with the offscreen platform, so that no display is needed.
+std::vector<std::string> offscreenEnvironment() {
+    std::vector<std::string> variables{"QT_QPA_PLATFORM=offscreen"};
+    for (char** v = environ; *v != nullptr; ++v)
+        if (std::string_view(*v).substr(0, 16) != "QT_QPA_PLATFORM=")
+            variables.emplace_back(*v);
+    return variables;
+}
+
+std::vector<char*> pointers(std::vector<std::string>& texts) {
+    std::vector<char*> list;
+    for (std::string& text : texts)
+        list.push_back(text.data());
+    list.push_back(nullptr);
+    return list;
+}
+
+Finished runProcess(std::vector<std::string> arguments, const std::string& folder) {
+    std::vector<std::string> environment = offscreenEnvironment();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, arguments.front().c_str(), &actions, nullptr, pointers(arguments).data(),
+                                    pointers(environment).data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return {};
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return {WIFEXITED(status) && WEXITSTATUS(status) == 0, took.count(),
+            seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_maxrss};
+}
+
+// A folder holding the full-load data files and a KANKYO.TXT that names it, as the program finds them at start.
+struct FullLoadFolder : BenchFolder {
+    FullLoadFolder() {
+        const std::filesystem::path before = std::filesystem::current_path();
+        std::filesystem::current_path(path);
+        writeFullLoadFiles(path);
+        writeEnvironmentFile(path);
+        std::filesystem::current_path(before);
+    }
+};
+
+void measureProcess(benchmark::State& state, const std::vector<std::string>& arguments) {
+    FullLoadFolder folder;
+    long peak = 0;
+    double cpu = 0;
+    for (auto _ : state) {
+        const Finished run = runProcess(arguments, folder.path);
+        if (!run.ok) {
+            state.SkipWithError(("failed: " + arguments.front()).c_str());
+            break;
+        }
+        state.SetIterationTime(run.seconds);
+        peak = std::max(peak, run.peakKilobytes);
+        cpu += run.cpuSeconds;
+    }
+    state.counters["peak_kB"] = static_cast<double>(peak);
+    state.counters["cpu_ms"] = benchmark::Counter(cpu * 1e3, benchmark::Counter::kAvgIterations);
+}
+
+void BM_StartupFullLoad(benchmark::State& state) {
+    measureProcess(state, {KEDRAVO_STARTUP_PROBE});
+}
+void BM_StartupEmptyWindow(benchmark::State& state) {
+    measureProcess(state, {KEDRAVO_EMPTY_WINDOW});
+}
+void BM_WholeRunFullLoad(benchmark::State& state) {
+    measureProcess(state, {KEDRAVO_STARTUP_PROBE, "full"});
+}
+
+constexpr int RUNS = 5;
+BENCHMARK(BM_StartupFullLoad)->UseManualTime()->Iterations(RUNS)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupEmptyWindow)->UseManualTime()->Iterations(RUNS)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeRunFullLoad)->UseManualTime()->Iterations(RUNS)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace kedravo::bench
