@@ -18,10 +18,11 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark REPS times, Release with the Qt backend, and the medians beside their targets
+# (docs/performance.md).
+REPS ?= 10
 bench: deps
-	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
-	cmake --build build/bench -j $(JOBS)
-	build/bench/bench/bench
+	bench/run-all $(REPS)
 
 # Grows the readers' corpus in build/fuzz/corpus from the committed one; copy finds worth keeping into
 # tests/store/fuzz_corpus (after `-merge=1`), where `make test` replays them.
