@@ -44,4 +44,8 @@ END {
     printf "  %.1f MB, %.1f MB more than the empty window   target <= 10 MB more   %s\n", peak[w] / 1024,
         extra[w] / 1024, judge(extra[w] / 1024, 10)
     printf "  (start-up alone: %.1f MB, %.1f MB more)\n", peak[s] / 1024, extra[s] / 1024
+    t = "BM_TextWindowAgainstEmptyWindow"
+    printf "\nCalibration, the empty window with one line in each of the two Japanese faces:\n"
+    printf "  start-up wall ratio %.2f (CPU ratio %.2f), %.1f MB more than the empty window\n", wallRatio[t],
+        cpuRatio[t], extra[t] / 1024
 }

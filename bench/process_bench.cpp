@@ -122,9 +122,15 @@ void BM_WholeRunAgainstEmptyWindow(benchmark::State& state) {
     measureAgainstFloor(state, {KEDRAVO_STARTUP_PROBE, "full"});
 }
 
+// The calibration: Japanese text in the program's two faces, nothing else.
+void BM_TextWindowAgainstEmptyWindow(benchmark::State& state) {
+    measureAgainstFloor(state, {KEDRAVO_TEXT_WINDOW});
+}
+
 constexpr int PAIRS = 7;
 BENCHMARK(BM_StartupAgainstEmptyWindow)->UseManualTime()->Iterations(PAIRS)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WholeRunAgainstEmptyWindow)->UseManualTime()->Iterations(PAIRS)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextWindowAgainstEmptyWindow)->UseManualTime()->Iterations(PAIRS)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kedravo::bench
