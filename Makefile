@@ -2,14 +2,16 @@
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RUN_DIR := build/release
+SHOTS_DIR := build/shots
+SHOTS_BUILD := build/debug
 
-.PHONY: deps run test format bench fuzz clean
+.PHONY: deps run test shots format bench fuzz clean
 
 deps:
 	@scripts/install-deps
 
 run: deps
-	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
 	cmake --build $(RUN_DIR) -j $(JOBS)
 	scripts/run-program $(RUN_DIR)
 
@@ -17,6 +19,18 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Pictures of the six windows on a page with lines, through the script driver on the Qt backend, offscreen.
+shots: deps
+	cmake -S . -B $(SHOTS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_TESTS=OFF
+	cmake --build $(SHOTS_BUILD) -j $(JOBS) --target kedravo-script
+	rm -rf $(SHOTS_DIR) && mkdir -p $(SHOTS_DIR)/work
+	cp -R tests/scenarios/setups/trading/. $(SHOTS_DIR)/work/
+	cd $(SHOTS_DIR)/work && QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/scenarios/offscreen_screen.json \
+		$(CURDIR)/$(SHOTS_BUILD)/tools/kedravo-script/kedravo-script --toolkit qt --shots $(CURDIR)/$(SHOTS_DIR) \
+		$(CURDIR)/tests/scenarios/shots.script
+	rm -rf $(SHOTS_DIR)/work
+	@ls $(SHOTS_DIR)/*.png
 
 # Every benchmark REPS times, Release with the Qt backend, and the medians beside their targets
 # (docs/performance.md).

@@ -25,8 +25,10 @@ function(kedravo_add_scenario)
                    ${KEDRAVO_SCENARIOS} ${S_NAME} ${setup})
   # A failed scenario keeps its folder for a look, in the build tree.
   set(environment TMPDIR=${CMAKE_CURRENT_BINARY_DIR})
+  # A screen large enough for the catalogue's default positions, which the Qt backend would otherwise move onto a
+  # smaller screen, so that both backends print the same positions.
   if(S_TOOLKIT STREQUAL "qt")
-    list(APPEND environment QT_QPA_PLATFORM=offscreen)
+    list(APPEND environment QT_QPA_PLATFORM=offscreen:configfile=${KEDRAVO_SCENARIOS}/offscreen_screen.json)
   endif()
   set_tests_properties(scenario.${S_NAME}.${S_TOOLKIT} PROPERTIES ENVIRONMENT "${environment}")
 endfunction()

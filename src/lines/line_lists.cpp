@@ -14,7 +14,7 @@ namespace {
 
 const char* const CR_LF = "\r\n";
 // The marker the windows write into a line chosen for deletion.
-const std::string DELETION_MARK = "0";
+const char* const DELETION_MARK = "0";
 
 int lineCount(const Tables& t, int page) {
     assert(t.LINE_COUNT[page] >= 0 && t.LINE_COUNT[page] < LINE_SLOTS);

@@ -20,23 +20,16 @@ std::string windowState(platform::Toolkit& toolkit, int window) {
 
 std::string items(platform::Toolkit& toolkit, int control) {
     std::string out = " items=[";
-    for (int i = 0; i < toolkit.itemCount(control); ++i) {
-        if (i > 0)
-            out += ',';
-        out += quoteText(toolkit.item(control, i));
-    }
+    for (int i = 0; i < toolkit.itemCount(control); ++i)
+        out += (i > 0 ? "," : "") + quoteText(toolkit.item(control, i));
     return out + "]";
 }
 
 std::string selectedRows(platform::Toolkit& toolkit, int control) {
     std::string out = " sel=[";
-    for (int row = 0, shown = 0; row < toolkit.itemCount(control); ++row) {
-        if (!toolkit.isRowSelected(control, row))
-            continue;
-        if (shown++ > 0)
-            out += ',';
-        out += std::to_string(row);
-    }
+    for (int row = 0, shown = 0; row < toolkit.itemCount(control); ++row)
+        if (toolkit.isRowSelected(control, row))
+            out += (shown++ > 0 ? "," : "") + std::to_string(row);
     return out + "]";
 }
 

@@ -23,14 +23,17 @@ std::string QtDialogs::inputBox(int ownerWindow, const std::string& title, const
                        QString::fromStdString(prompt));
 }
 
-// Only the folder of the chosen path is used, so nothing is asked before "overwriting".
+// Only the folder of the chosen path is used, so nothing is asked before "overwriting". The one filter reads
+// "(*.*)" and shows every file, as on the system it comes from; the pattern *.* would hide names without a dot
+// here, so the pattern is * and only the text before it is shown.
 std::optional<std::string> QtDialogs::saveAs(int ownerWindow, const std::string& title,
                                              const std::string& proposedName) {
     QFileDialog dialog(ownerWindow < 0 ? nullptr : &toolkit_.windowWidget(ownerWindow), QString::fromStdString(title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(QStringLiteral("(*.*)"));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(QStringLiteral("(*.*) (*)"));
     dialog.selectFile(QString::fromStdString(proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
