@@ -5,7 +5,7 @@ RUN_DIR := build/release
 SHOTS_DIR := build/shots
 SHOTS_BUILD := build/debug
 
-.PHONY: deps run test shots format bench fuzz clean
+.PHONY: deps run test package shots format bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -19,6 +19,13 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the desktop program, built from the same Release tree as `make run`.
+package: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cd $(RUN_DIR) && cpack -G DEB
+	@echo "install it with: sudo apt install ./$(RUN_DIR)/$$(cd $(RUN_DIR) && ls kedravo_*.deb)"
 
 # Pictures of the six windows on a page with lines, through the script driver on the Qt backend, offscreen.
 shots: deps
