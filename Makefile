@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RUN_DIR := build/release
 
-.PHONY: deps run test format bench fuzz clean
+.PHONY: deps run test soak format bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -17,6 +17,18 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The long reliability runs (docs/reliability.md): random use of the whole program over the realistic data set
+# and over full pages, for SOAK_SEEDS seeds from SOAK_SEED.
+SOAK_STEPS ?= 10000
+SOAK_FULL_STEPS ?= 2000
+SOAK_SEEDS ?= 3
+SOAK_SEED ?= 20240506
+soak: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS) --target reliability_soak_test
+	KEDRAVO_SOAK_STEPS=$(SOAK_STEPS) KEDRAVO_SOAK_FULL_STEPS=$(SOAK_FULL_STEPS) KEDRAVO_SOAK_SEEDS=$(SOAK_SEEDS) \
+		KEDRAVO_SOAK_SEED=$(SOAK_SEED) $(TEST_DIR)/tests/reliability/reliability_soak_test
 
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
