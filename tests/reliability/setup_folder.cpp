@@ -7,18 +7,31 @@ namespace kedravo::reliability {
 
 namespace fs = std::filesystem;
 
-void copySetup(const fs::path& setup, store::test::MemoryFileSystem& files) {
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(setup)) {
-        const std::string path = fs::relative(entry.path(), setup).generic_string();
+SetupFiles readSetup(const fs::path& folder) {
+    SetupFiles setup;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string path = fs::relative(entry.path(), folder).generic_string();
         if (entry.is_directory()) {
-            files.addFolder(path + "/");
+            setup.folders.push_back(path + "/");
             continue;
         }
         std::ifstream in(entry.path(), std::ios::binary);
         std::ostringstream bytes;
         bytes << in.rdbuf();
-        files.seed(path, bytes.str());
+        setup.files[path] = bytes.str();
     }
+    return setup;
+}
+
+void install(const SetupFiles& setup, store::test::MemoryFileSystem& files) {
+    for (const std::string& folder : setup.folders)
+        files.addFolder(folder);
+    for (const auto& [path, bytes] : setup.files)
+        files.seed(path, bytes);
+}
+
+void copySetup(const fs::path& folder, store::test::MemoryFileSystem& files) {
+    install(readSetup(folder), files);
 }
 
 fs::path realisticSetup() {

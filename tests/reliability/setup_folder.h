@@ -4,10 +4,20 @@
 #include "memory_file_system.h"
 
 #include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace kedravo::reliability {
 
-void copySetup(const std::filesystem::path& setup, store::test::MemoryFileSystem& files);
+struct SetupFiles {
+    std::vector<std::string> folders;         // relative, ending with "/"
+    std::map<std::string, std::string> files; // relative path -> bytes
+};
+
+SetupFiles readSetup(const std::filesystem::path& folder);
+void install(const SetupFiles& setup, store::test::MemoryFileSystem& files);
+void copySetup(const std::filesystem::path& folder, store::test::MemoryFileSystem& files);
 
 // The realistic data set: three pages of 20 lines with Japanese time-frame names, data folder "data/".
 std::filesystem::path realisticSetup();

@@ -43,8 +43,6 @@ public:
         std::string broken; // the check that failed, or ""
     };
     Outcome perform(const Command& c) {
-        if (c.verb == Verb::Close && program_.running())
-            beforeClose_ = std::make_unique<Tables>(program_.tables());
         if (program_.perform(c))
             return {};
         if (c.verb == Verb::Close && !program_.running())
@@ -57,10 +55,12 @@ public:
     WholeProgram& program() { return program_; }
 
 private:
+    // What the program held when it ended is what the next start must read.
     std::string afterShutdown() {
+        saved_ = std::make_unique<Tables>(program_.tables());
         if (auto warnings = program_.takeWarnings(); !warnings.empty())
             return "a warning at shut-down:" + describe(warnings);
-        const Tables& t = *beforeClose_;
+        const Tables& t = *saved_;
         const std::string backup = t.BACKUP_DIR + store::stampNow(program_.clock()) + store::PRICE_FILE;
         if (t.BACKUP_ON == 1 && files_.contents(backup) != files_.contents(t.DATA_DIR + store::PRICE_FILE))
             return "the backup copy differs from the price data file";
@@ -72,9 +72,9 @@ private:
             return "start-up gave way to another copy";
         if (auto warnings = program_.takeWarnings(); !warnings.empty())
             return "a warning at start-up:" + describe(warnings);
-        if (beforeClose_) {
-            std::string differs = store::test::firstDifference(*beforeClose_, program_.tables());
-            beforeClose_.reset();
+        if (saved_) {
+            std::string differs = store::test::firstDifference(*saved_, program_.tables());
+            saved_.reset();
             if (!differs.empty())
                 return "after a restart the files did not hold what was in memory: " + differs;
         }
@@ -87,14 +87,13 @@ private:
                 return "an unexpected warning:" + describe({w});
         if (!program_.running())
             return "";
-        beforeClose_.reset(); // a refused close
         return brokenInvariant(program_.tables(), program_.toolkit());
     }
 
     store::test::MemoryFileSystem files_;
     store::test::FixedClock baseClock_;
     WholeProgram program_{files_, baseClock_};
-    std::unique_ptr<Tables> beforeClose_;
+    std::unique_ptr<Tables> saved_;
 };
 
 // Failures of one kind read alike up to their first number or parenthesis.
