@@ -8,6 +8,7 @@
 #include "test_services.h"
 #include "whole_program.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -85,7 +86,7 @@ std::string warnedAboutTheFile(const Runs& runs, const DamagedFile& damage, bool
 
 // What the files held when the program ended is what the next start reads, and a data folder the program did
 // not read is left as it was.
-std::string nothingLost(const Runs& runs, const SetupFiles& setup, const DamagedFile& damage) {
+std::string nothingLost(Runs& runs, const SetupFiles& setup, const DamagedFile& damage) {
     for (const Warning& w : runs.atShutdown)
         if (w.caption != "保存警告" && !(w.caption == "フォルダー警告" && damage.file == ENVIRONMENT))
             return "an unexpected warning at shut-down: " + w.caption + " " + w.text;
@@ -95,8 +96,12 @@ std::string nothingLost(const Runs& runs, const SetupFiles& setup, const Damaged
     for (const Warning& w : runs.atRestart)
         if (!stillDamaged || w.caption != "データファイル警告" || runs.atRestart.size() > 1)
             return "a warning at the restart: " + w.caption + " " + w.text;
-    if (std::string differs = store::test::firstDifference(*runs.saved, const_cast<Runs&>(runs).program.tables());
-        !differs.empty())
+    // A folder name that KANKYO.TXT cannot hold is told about and left out, to be asked for again.
+    const bool folderLeftOut = std::any_of(runs.atShutdown.begin(), runs.atShutdown.end(), [](const Warning& w) {
+        return w.caption == "保存警告" && w.text.find("KANKYO.TXT") != std::string::npos;
+    });
+    const std::string differs = store::test::firstDifference(*runs.saved, runs.program.tables());
+    if (!differs.empty() && !(differs == "folders" && folderLeftOut))
         return "the restart did not read what was saved: " + differs;
     if (runs.started->DATA_DIR != "data/")
         for (const std::string& file : {BASIC, PRICE})
