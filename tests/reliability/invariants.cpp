@@ -4,6 +4,7 @@
 #include "core/numeric_value.h"
 #include "lines/price_text.h"
 #include "store/storable_text.h"
+#include "ui/catalogue.h"
 #include "ui/controls.h"
 
 #include <algorithm>
@@ -18,10 +19,13 @@ std::string at(const std::string& what, int page, int index = -1) {
     return what + " (page " + std::to_string(page) + (index >= 0 ? ", " + std::to_string(index) : "") + ")";
 }
 
+bool hasControl(const std::string& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
 bool fileCanHold(const std::string& text) {
-    return store::isStorable(text) && std::none_of(text.begin(), text.end(), [](char c) {
-               return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-           });
+    return store::isStorable(text) && !hasControl(text);
 }
 
 std::string pageRule(const Tables& t, int p) {
@@ -238,11 +242,34 @@ std::string windowsRule(const Tables& t, platform::Toolkit& toolkit) {
 
 } // namespace
 
+// A box holds nothing its typing rule would have kept out: no more bytes than its limit, only characters code
+// page 932 holds, no double quote where the files cannot hold one, no control character but a line break in a
+// multi-line box.
+std::string editBoxRule(platform::Toolkit& toolkit) {
+    for (const platform::ControlDef& box : catalogue().controls) {
+        if (box.kind != platform::ControlKind::EditBox || (box.style & platform::READ_ONLY) != 0)
+            continue;
+        std::string text = toolkit.text(box.id);
+        if ((box.maxBytes > 0 && cp932Width(text) > box.maxBytes) || !fitsCp932(text))
+            return std::string(box.name) + " holds more than its limit or what code page 932 cannot hold";
+        if ((box.style & platform::NO_DOUBLE_QUOTE) != 0 && text.find('"') != std::string::npos)
+            return std::string(box.name) + " holds a double quote";
+        if ((box.style & platform::MULTI_LINE) != 0)
+            for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n"))
+                text.erase(at, 2);
+        if (hasControl(text))
+            return std::string(box.name) + " holds a control character";
+    }
+    return "";
+}
+
 // The windows are checked only over tables whose counts and indexes can be trusted.
 std::string brokenInvariant(const Tables& t, platform::Toolkit& toolkit) {
     if (std::string broken = tableRule(t); !broken.empty())
         return broken;
     if (std::string broken = windowsRule(t, toolkit); !broken.empty())
+        return broken;
+    if (std::string broken = editBoxRule(toolkit); !broken.empty())
         return broken;
     return listWindowsRule(t, toolkit);
 }
