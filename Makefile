@@ -2,14 +2,16 @@
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RUN_DIR := build/release
+SHOTS_DIR := build/shots
+SHOTS_BUILD := build/debug
 
-.PHONY: deps run test soak format bench fuzz clean
+.PHONY: deps run test package shots soak format bench fuzz clean
 
 deps:
 	@scripts/install-deps
 
 run: deps
-	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
 	cmake --build $(RUN_DIR) -j $(JOBS)
 	scripts/run-program $(RUN_DIR)
 
@@ -35,10 +37,30 @@ soak: deps
 	KEDRAVO_DAMAGE_EVERY=1 $(TEST_DIR)/tests/reliability/reliability_damaged_startup_test
 	KEDRAVO_KILLS=$(SOAK_KILLS) $(TEST_DIR)/tests/reliability/reliability_kill_test
 
+# The Debian package of the desktop program, built from the same Release tree as `make run`.
+package: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cd $(RUN_DIR) && cpack -G DEB
+	@echo "install it with: sudo apt install ./$(RUN_DIR)/$$(cd $(RUN_DIR) && ls kedravo_*.deb)"
+
+# Pictures of the six windows on a page with lines, through the script driver on the Qt backend, offscreen.
+shots: deps
+	cmake -S . -B $(SHOTS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_TESTS=OFF
+	cmake --build $(SHOTS_BUILD) -j $(JOBS) --target kedravo-script
+	rm -rf $(SHOTS_DIR) && mkdir -p $(SHOTS_DIR)/work
+	cp -R tests/scenarios/setups/trading/. $(SHOTS_DIR)/work/
+	cd $(SHOTS_DIR)/work && QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/scenarios/offscreen_screen.json \
+		$(CURDIR)/$(SHOTS_BUILD)/tools/kedravo-script/kedravo-script --toolkit qt --shots $(CURDIR)/$(SHOTS_DIR) \
+		$(CURDIR)/tests/scenarios/shots.script
+	rm -rf $(SHOTS_DIR)/work
+	@ls $(SHOTS_DIR)/*.png
+
+# Every benchmark REPS times, Release with the Qt backend, and the medians beside their targets
+# (docs/performance.md).
+REPS ?= 10
 bench: deps
-	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
-	cmake --build build/bench -j $(JOBS)
-	build/bench/bench/bench
+	bench/run-all $(REPS)
 
 # Grows the corpora of the readers and of the script parser in build/fuzz from the committed ones, FUZZ_SECONDS
 # each; copy finds worth keeping into tests/store/fuzz_corpus or tests/tools/fuzz_corpus (after `-merge=1`),

@@ -66,7 +66,7 @@ public:
     // An advisory lock on the file at `path`, created when missing.
     virtual LockAttempt tryLock(const std::string& path) = 0;
 
-    // Both end with "/"; empty when unknown.
+    // Both end with the path separator; empty when unknown.
     virtual std::string workingDirectory() = 0;
     virtual std::string homeFolder() = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/posix_file_system.h"
 
+#include "platform/local_file_system.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -241,6 +243,10 @@ std::string PosixFileSystem::homeFolder() {
     if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found)
         return withSlash(found->pw_dir);
     return {};
+}
+
+std::unique_ptr<FileSystem> makeLocalFileSystem() {
+    return std::make_unique<PosixFileSystem>();
 }
 
 } // namespace kedravo::platform

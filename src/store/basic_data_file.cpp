@@ -57,7 +57,7 @@ void keepStorable(Tables& t, StorableTexts& texts) {
 
 std::string basicDataImage(const Tables& t) {
     RecordWriter w;
-    w.plain("バージョン,").plain(std::to_string(DATA_VERSION)).endLine();
+    w.versionLine();
     for (int p = 0; p < PAGE_MAX; ++p) {
         w.plain(PAGE_SEPARATOR).endLine();
         w.plain("ページ名,").text(t.PAGE_NAME[p]).endLine();

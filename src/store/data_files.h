@@ -14,13 +14,18 @@ inline constexpr char BASIC_FILE[] = "基本データ.TXT";
 inline constexpr char ENVIRONMENT_FILE[] = "KANKYO.TXT";
 
 // Start-up readers: a missing file is not an error (the basic data reader then sets every spread to "0.01").
-// A damaged file is warned about once, what was read is kept and the file is preserved beside itself.
+// A damaged file is warned about once, what was read is kept and the file is preserved beside itself under a
+// time-stamped name. A leftover of a save that was cut short is never read.
 void readBasicData(Tables& t, StoreServices& s);
 void readPriceData(Tables& t, StoreServices& s);
-// Reads KANKYO.TXT from the working directory: DATA_DIR, BACKUP_DIR, BACKUP_ON and the window positions.
+// Reads KANKYO.TXT from the working directory: DATA_DIR and BACKUP_DIR (each ending with "/" unless empty),
+// BACKUP_ON (1 when BACKUP_DIR is not empty; the caller sets CHECK1 from it) and the window positions. A file
+// of a later version than 200 gives nothing after its first line, and is kept beside itself with a warning.
 void readEnvironment(Tables& t, StoreServices& s, WindowPositions& windows);
 
-// Writers, each a crash-safe replace of the whole file.
+// Writers, each a crash-safe replace of the whole file. Each returns once the file is stored: in its place, or
+// after a few told attempts in an emergency copy whose full path the user is told. A text no file can hold
+// (a double quote, a character outside code page 932) is replaced in the tables first, and the user told.
 void 価格データW_SUB(Tables& t, StoreServices& s);
 void 基本データＷ_SUB(Tables& t, StoreServices& s);
 void 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows);

@@ -2,7 +2,9 @@
 
 #include "core/cp932.h"
 #include "core/numeric_value.h"
+#include "core/path_separator.h"
 #include "store/data_files.h"
+#include "store/file_messages.h"
 #include "store/file_reading.h"
 #include "store/file_save.h"
 #include "store/storable_text.h"
@@ -23,8 +25,8 @@ std::int16_t toInt16(double value) {
 
 // Folders are put straight in front of file names, so one read without its separator gets it back.
 std::string asFolder(std::string folder) {
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
+    if (!folder.empty() && !isPathSeparator(folder.back()))
+        folder += pathSeparator();
     return folder;
 }
 
@@ -65,7 +67,7 @@ std::optional<Damage> parseSettings(Tables& t, WindowPositions& windows, FieldRe
 
 void tellNewerVersion(StoreServices& s, const std::string& path, int version) {
     std::optional<std::string> kept = preserveFile(s, path);
-    s.warner.STOP_SUB("データファイル警告", path + "はこのプログラムより新しい版（バージョン " +
+    s.warner.STOP_SUB("データファイル警告", shownPath(s.files, path) + "はこのプログラムより新しい版（バージョン " +
                                                 std::to_string(version) + "）のものなので、1行目より後を使いません。" +
                                                 keptText(kept));
 }
@@ -74,7 +76,7 @@ void tellNewerVersion(StoreServices& s, const std::string& path, int version) {
 
 std::string environmentImage(const std::string& dataDir, const std::string& backupDir, WindowPositions& windows) {
     RecordWriter w;
-    w.plain("バージョン,").plain(std::to_string(DATA_VERSION)).endLine();
+    w.versionLine();
     w.quoted(dataDir).endLine();
     w.quoted(backupDir).endLine();
     for (int window = 0; window < WINDOW_COUNT; ++window) {

@@ -149,7 +149,7 @@ Message priceRetryMessage(platform::FileSystem& files, const std::string& path, 
 
 std::string priceDataImage(const Tables& t) {
     RecordWriter w;
-    w.plain(VERSION_LABEL).plain(",").plain(std::to_string(DATA_VERSION)).endLine();
+    w.versionLine();
     for (int p = 0; p < PAGE_MAX; ++p) {
         w.plain(PAGE_SEPARATOR).endLine();
         w.plain(NAME_LABEL).plain(",").text(t.PAGE_NAME[p]).endLine();

@@ -1,6 +1,7 @@
 #include "store/text_record.h"
 
 #include "core/cp932.h"
+#include "core/tables.h"
 
 #include <cassert>
 #include <charconv>
@@ -69,6 +70,10 @@ RecordWriter& RecordWriter::number(std::int16_t value) {
 RecordWriter& RecordWriter::endLine() {
     image_ += "\r\n";
     return *this;
+}
+
+RecordWriter& RecordWriter::versionLine() {
+    return plain("バージョン,").plain(std::to_string(DATA_VERSION)).endLine();
 }
 
 std::optional<std::string> FieldReader::text() {

@@ -25,6 +25,8 @@ public:
     // Blank or "-", the digits, a trailing blank.
     RecordWriter& number(std::int16_t value);
     RecordWriter& endLine();
+    // The first line of every data file: "バージョン" "," and the format version as plain digits.
+    RecordWriter& versionLine();
     const std::string& image() const { return image_; }
 
 private:

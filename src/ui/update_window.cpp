@@ -42,7 +42,8 @@ void countListedLines(Context& c) {
         if (c.toolkit.isRowSelected(LIST1, r))
             markForDeletion(c.t, page, line);
         else
-            c.t.LINE_CROSS[page][line] = std::min<std::int16_t>(c.t.LINE_CROSS[page][line] + 1, CROSS_CAP);
+            c.t.LINE_CROSS[page][line] =
+                static_cast<std::int16_t>(std::min(c.t.LINE_CROSS[page][line] + 1, int{CROSS_CAP}));
     }
 }
 

@@ -1,16 +1,24 @@
+// What the Qt toolkit must do beyond the contract every backend keeps: the catalogue's look, the screen, and the
+// ways a real user reaches the widgets that a script does not (pasting, the keyboard).
 #include "platform/qt/qt_toolkit.h"
 #include "qt_application.h"
 #include "ui/catalogue.h"
 #include "ui/controls.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionButton>
-#include <QWidget>
 #include <gtest/gtest.h>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,9 +26,10 @@ namespace kedravo::platform::qt {
 namespace {
 
 using namespace ui;
+using Events = std::vector<std::pair<int, Event>>;
 
 struct Recorder : EventSink {
-    std::vector<std::pair<int, Event>> events;
+    Events events;
     void raise(int control, Event event) override { events.emplace_back(control, event); }
 };
 
@@ -31,139 +40,103 @@ protected:
         kit.create(catalogue(), recorder);
     }
 
+    template <class Widget> Widget& widget(int control) {
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        auto* found = kit.windowWidget(def.window).findChild<Widget*>(def.name);
+        EXPECT_TRUE(found) << def.name;
+        return *found;
+    }
+
     QtToolkit kit;
     Recorder recorder;
 };
 
-using Events = std::vector<std::pair<int, Event>>;
-
-TEST_F(QtToolkitTest, ProgramChangesRaiseNoEvent) {
-    for (int window : {FORM2, FORM4, FORM6})
-        kit.show(window);
-    kit.setText(EDIT3, "2016/03/01");
-    kit.setText(EDIT7, "日足\r\n週足");
-    kit.setChecked(RADIO2, true);
-    kit.setChecked(CHECK1, true);
-    kit.addItem(COMBO4, "１回以上");
-    kit.setSelected(COMBO4, 0);
-    kit.addItem(LIST3, "112.5 （日足）3回");
-    kit.setSelected(LIST3, 0);
-    kit.clear(LIST3);
-    kit.clear(COMBO4);
-    EXPECT_EQ(recorder.events, Events{});
-}
-
-TEST_F(QtToolkitTest, UserActionsRaiseTheirEvents) {
-    for (int window : {FORM2, FORM6})
-        kit.show(window);
-    kit.addItem(COMBO1, "ページ１");
-    kit.addItem(COMBO1, "ページ２");
-    kit.addItem(LIST3, "row 0");
-    kit.addItem(LIST1, "row 0");
-    const struct {
-        const char* name;
-        Refusal (*act)(QtToolkit&);
-        Events events;
-    } cases[] = {
-        {"push button", [](QtToolkit& k) { return k.click(BUTTON5); }, {{BUTTON5, Event::On}}},
-        {"radio button", [](QtToolkit& k) { return k.click(RADIO2); }, {{RADIO2, Event::On}}},
-        {"check box", [](QtToolkit& k) { return k.click(CHECK1); }, {{CHECK1, Event::On}}},
-        {"drop-down pick", [](QtToolkit& k) { return k.pick(COMBO1, 1); }, {{COMBO1, Event::Change}}},
-        {"single-selection row", [](QtToolkit& k) { return k.clickRow(LIST3, 0); }, {{LIST3, Event::Click}}},
-        {"main window close box", [](QtToolkit& k) { return k.closeWindow(MAINFORM); }, {{MAINFORM, Event::End}}},
-    };
-    for (const auto& c : cases) {
-        recorder.events.clear();
-        EXPECT_EQ(c.act(kit), Refusal::None) << c.name;
-        EXPECT_EQ(recorder.events, c.events) << c.name;
+// Pastes the text at the end of the box through the clipboard, as the user's Ctrl+V does.
+void paste(QWidget& box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    if (auto* line = qobject_cast<QLineEdit*>(&box)) {
+        line->end(false);
+        line->paste();
+    } else {
+        auto& edit = dynamic_cast<QPlainTextEdit&>(box);
+        edit.moveCursor(QTextCursor::End);
+        edit.paste();
     }
-    EXPECT_TRUE(kit.isChecked(RADIO2));
-    EXPECT_FALSE(kit.isChecked(RADIO1));
-    EXPECT_TRUE(kit.isChecked(CHECK1));
-    EXPECT_EQ(kit.selected(COMBO1), 1);
-    EXPECT_EQ(kit.selected(LIST3), 0);
-    EXPECT_TRUE(kit.isVisible(MAINFORM)) << "the program decides whether the main window closes";
 }
 
-TEST_F(QtToolkitTest, RefusesWhatAUserCouldNotDo) {
-    kit.show(FORM3);
-    kit.setEnabled(EDIT5, false);
-    kit.setEnabled(BUTTON1, false);
-    const struct {
-        const char* name;
-        Refusal (*act)(QtToolkit&);
-        Refusal refusal;
-    } cases[] = {
-        {"control of a hidden window", [](QtToolkit& k) { return k.click(BUTTON3); }, Refusal::Hidden},
-        {"hidden before disabled", [](QtToolkit& k) { return k.type(EDIT6, "x"); }, Refusal::Hidden},
-        {"disabled button", [](QtToolkit& k) { return k.click(BUTTON1); }, Refusal::Disabled},
-        {"disabled before read-only", [](QtToolkit& k) { return k.type(EDIT5, "1"); }, Refusal::Disabled},
-        {"read-only edit box", [](QtToolkit& k) { return k.type(EDIT1, "1"); }, Refusal::ReadOnly},
-        {"window without close box", [](QtToolkit& k) { return k.closeWindow(FORM3); }, Refusal::Disabled},
-        {"hidden window", [](QtToolkit& k) { return k.closeWindow(FORM2); }, Refusal::Hidden},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.act(kit), c.refusal) << c.name;
-    EXPECT_EQ(recorder.events, Events{});
-    EXPECT_EQ(kit.text(EDIT5), "");
-}
-
-TEST_F(QtToolkitTest, TypingStopsAtTheByteLimit) {
-    for (int window : {FORM2, FORM3, FORM4, FORM6})
-        kit.show(window);
-    const std::string twoHundred(200, 'x');
+// A paste inserts many characters in one edit; the box keeps what its typing rule lets through.
+TEST_F(QtToolkitTest, PastedTextIsHeldToTheTypingRule) {
     const struct {
         const char* name;
         int control;
-        std::string typed;
-        std::string kept;
+        const char* before;
+        const char* pasted;
+        const char* kept;
     } cases[] = {
-        {"page name, full-width", EDIT6, "ＡＢＣＤＥＦＧＨＩＪＫＬ", "ＡＢＣＤＥＦＧＨＩＪ"},
-        {"page name, mixed", EDIT6, "1234567890123456789日", "1234567890123456789"},
-        {"spread", EDIT8, "0.0123456789012345", "0.012345678901"},
-        {"past price", EDIT5, "123.45678901234567", "123.4567890123"},
-        {"date box", EDIT3, "2016/03/01 extra", "2016/03/01"},
-        {"time frames, line breaks count two", EDIT7, twoHundred.substr(0, 196) + "\r\nabc",
-         twoHundred.substr(0, 196) + "\r\nab"},
-        {"a lone line feed is a line break", EDIT7, "日足\n週足", "日足\r\n週足"},
-        {"refused characters dropped", EDIT9, "1¥0😀5.é5", "105.5"},
-        {"typing replaces the whole text", EDIT8, "0.5", "0.5"},
+        {"page name cut at 20 bytes", EDIT6, "", "ＡＢＣＤＥＦＧＨＩＪＫＬ", "ＡＢＣＤＥＦＧＨＩＪ"},
+        {"spread cut at 14 bytes", EDIT8, "0.", "0123456789012345", "0.012345678901"},
+        {"refused characters dropped", EDIT9, "", "1¥0😀5.é5", "105.5"},
+        {"time frames: line breaks count two", EDIT7, "", "1234567890\n1234567890\n", "1234567890\r\n1234567890\r\n"},
+        {"time frames: tabs and emoji dropped", EDIT7, "日足", "\t週😀足", "日足週足"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(kit.type(c.control, c.typed), Refusal::None) << c.name;
+        kit.setText(c.control, c.before);
+        paste(widget<QWidget>(c.control), QString::fromUtf8(c.pasted));
         EXPECT_EQ(kit.text(c.control), c.kept) << c.name;
     }
 }
 
-TEST_F(QtToolkitTest, ProgramTextIsNotCutToTheUserLimit) {
-    kit.setText(EDIT3, "2016/03/01 12:00");
-    EXPECT_EQ(kit.text(EDIT3), "2016/03/01 12:00");
-}
-
-TEST_F(QtToolkitTest, MultiLineBoxesCountLinesByLineBreaks) {
+// A Japanese input method (fcitx, ibus) first shows the text being composed inside the box, then commits it: only
+// the commit goes in, held to the typing rule like typed text.
+TEST_F(QtToolkitTest, AnInputMethodsCommitIsHeldToTheTypingRule) {
+    const std::string nearlyFull(198, 'x');
     const struct {
-        const char* text;
-        std::vector<std::string> lines;
+        const char* name;
+        int control;
+        std::string before;
+        const char* committed;
+        std::string kept;
     } cases[] = {
-        {"", {""}},
-        {"日足", {"日足"}},
-        {"日足\r\n週足", {"日足", "週足"}},
-        {"日足\r\n", {"日足", ""}},
-        {"a very long line that wraps several times on screen but is one line",
-         {"a very long line that wraps "
-          "several times on screen but is "
-          "one line"}},
+        {"a page name composed in kanji", EDIT6, "", "米ドル円", "米ドル円"},
+        {"a page name cut at 20 bytes", EDIT6, "ＡＢＣＤＥＦＧＨＩ", "ドル円", "ＡＢＣＤＥＦＧＨＩド"},
+        {"a price in full-width digits cut at 14 bytes", EDIT5, "", "１０５．１２３４５", "１０５．１２３"},
+        {"a time frame in the multi-line box", EDIT7, "日足\r\n", "週足", "日足\r\n週足"},
+        {"time frames cut at 200 bytes", EDIT7, nearlyFull, "月足", nearlyFull + "月"},
     };
     for (const auto& c : cases) {
-        kit.setText(EDIT7, c.text);
-        EXPECT_EQ(kit.text(EDIT7), c.text);
-        ASSERT_EQ(kit.lineCount(EDIT7), static_cast<int>(c.lines.size())) << c.text;
-        for (std::size_t n = 0; n < c.lines.size(); ++n)
-            EXPECT_EQ(kit.line(EDIT7, static_cast<int>(n) + 1), c.lines[n]) << c.text;
+        QWidget& box = widget<QWidget>(c.control);
+        kit.setText(c.control, c.before);
+        if (auto* line = qobject_cast<QLineEdit*>(&box))
+            line->end(false);
+        else
+            dynamic_cast<QPlainTextEdit&>(box).moveCursor(QTextCursor::End);
+        QInputMethodEvent composing(QString::fromUtf8(c.committed), {});
+        QApplication::sendEvent(&box, &composing);
+        EXPECT_EQ(kit.text(c.control), c.before) << c.name << ": the composition is not yet the box's text";
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(c.committed));
+        QApplication::sendEvent(&box, &commit);
+        EXPECT_EQ(kit.text(c.control), c.kept) << c.name;
     }
 }
 
-TEST_F(QtToolkitTest, MultipleSelectionTogglesAndSingleReplaces) {
+// The multi-line box holds a paste to the rule before it goes in, so that no undo step brings back what it refused.
+TEST_F(QtToolkitTest, UndoTakesBackAPasteAsTheBoxTookIt) {
+    paste(widget<QWidget>(EDIT7), QStringLiteral("日足\t週足\n"));
+    ASSERT_EQ(kit.text(EDIT7), "日足週足\r\n");
+    widget<QPlainTextEdit>(EDIT7).undo();
+    EXPECT_EQ(kit.text(EDIT7), "");
+    widget<QPlainTextEdit>(EDIT7).redo();
+    EXPECT_EQ(kit.text(EDIT7), "日足週足\r\n");
+}
+
+TEST_F(QtToolkitTest, TheProgramsTextIsNotCutToTheUsersLimit) {
+    kit.setText(EDIT3, "2016/03/01 09:30");
+    EXPECT_EQ(kit.text(EDIT3), "2016/03/01 09:30");
+    EXPECT_EQ(widget<QLineEdit>(EDIT3).cursorPosition(), 0) << "a box given a text shows its beginning";
+}
+
+TEST_F(QtToolkitTest, TheKeyboardMovingTheSingleSelectionIsAClick) {
     kit.show(FORM2);
     kit.show(FORM6);
     for (int list : {LIST1, LIST3})
@@ -171,77 +144,74 @@ TEST_F(QtToolkitTest, MultipleSelectionTogglesAndSingleReplaces) {
             kit.addItem(list, row);
     const struct {
         int list;
-        std::vector<int> clicks;
-        std::vector<bool> selected;
-    } cases[] = {
-        {LIST1, {0, 2}, {true, false, true}},
-        {LIST1, {0}, {false, false, true}},
-        {LIST3, {0, 2}, {false, false, true}},
-        {LIST3, {2}, {false, false, true}},
-    };
+        Events events;
+    } cases[] = {{LIST3, {{LIST3, Event::Click}}}, {LIST1, {}}};
     for (const auto& c : cases) {
-        for (int row : c.clicks)
-            kit.clickRow(c.list, row);
-        for (int row = 0; row < 3; ++row)
-            EXPECT_EQ(kit.isRowSelected(c.list, row), c.selected[static_cast<std::size_t>(row)])
-                << "list " << c.list << " row " << row;
+        recorder.events.clear();
+        kit.setSelected(c.list, 0);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(&widget<QListWidget>(c.list), &down);
+        EXPECT_EQ(recorder.events, c.events) << c.list;
     }
-    EXPECT_EQ(kit.selected(LIST3), 2);
+    EXPECT_EQ(kit.selected(LIST3), 1);
 }
 
-TEST_F(QtToolkitTest, SelectionsSetByTheProgram) {
-    kit.addItem(COMBO4, "１回以上");
-    EXPECT_EQ(kit.selected(COMBO4), -1) << "adding an item selects nothing";
-    kit.addItem(COMBO4, "２回以上");
-    kit.setSelected(COMBO4, 1);
-    EXPECT_EQ(kit.selected(COMBO4), 1);
-    EXPECT_EQ(kit.item(COMBO4, 1), "２回以上");
-    kit.setSelected(COMBO4, -1);
-    EXPECT_EQ(kit.selected(COMBO4), -1);
-
-    for (const char* row : {"a", "b"})
-        kit.addItem(LIST2, row);
-    kit.setSelected(LIST2, 1);
-    EXPECT_EQ(kit.selected(LIST2), 1);
-    kit.setSelected(LIST2, -1);
-    EXPECT_EQ(kit.selected(LIST2), -1);
-    EXPECT_EQ(kit.itemCount(LIST2), 2);
-
-    kit.setChecked(RADIO2, true);
-    EXPECT_FALSE(kit.isChecked(RADIO1)) << "radio buttons of one group exclude each other";
-    kit.setChecked(RADIO2, false);
-    EXPECT_FALSE(kit.isChecked(RADIO2));
-}
-
-TEST_F(QtToolkitTest, HiddenWindowsKeepTheirContents) {
-    kit.show(FORM6);
-    kit.type(EDIT9, "105.25");
-    kit.addItem(LIST3, "a");
-    kit.setSelected(LIST3, 0);
-    kit.hide(FORM6);
-    EXPECT_FALSE(kit.isVisible(FORM6));
-    kit.show(FORM6);
-    EXPECT_EQ(kit.text(EDIT9), "105.25");
-    EXPECT_EQ(kit.selected(LIST3), 0);
-}
-
-TEST_F(QtToolkitTest, WindowsStartAsTheCatalogueSays) {
-    for (const WindowDef& def : catalogue().windows) {
-        EXPECT_EQ(kit.isVisible(def.id), def.visibleAtStart) << def.name;
-        EXPECT_EQ(kit.isTopmost(def.id), def.topmost) << def.name;
+// What Tab stops at, as on Windows: every control that takes input, but of a radio group only the checked button.
+bool tabStop(const ControlDef& def) {
+    switch (def.kind) {
+    case ControlKind::StaticText:
+    case ControlKind::GroupBox:
+        return false;
+    case ControlKind::RadioButton:
+        return def.style & CHECKED;
+    default:
+        return true;
     }
-    EXPECT_EQ(kit.text(EDIT8), "0.01");
-    EXPECT_EQ(kit.text(BUTTON1), "過去の価格入力");
-    EXPECT_TRUE(kit.isChecked(RADIO1));
 }
 
-TEST_F(QtToolkitTest, SecondaryWindowStaysTopmostOnceMadeSo) {
+// Keyboard-only use: Tab walks a window's controls in the catalogue's order, the order they were created in, and
+// comes round to the first again.
+TEST_F(QtToolkitTest, TabFollowsTheCataloguesOrder) {
+    for (const WindowDef& window : catalogue().windows) {
+        kit.show(window.id);
+        QApplication::setActiveWindow(&kit.windowWidget(window.id));
+        std::vector<std::string> expected;
+        for (const ControlDef& def : catalogue().controls)
+            if (def.window == window.id && tabStop(def))
+                expected.push_back(def.name);
+        ASSERT_FALSE(expected.empty()) << window.name;
+        kit.windowWidget(window.id).findChild<QWidget*>(QString::fromStdString(expected.front()))->setFocus();
+
+        std::vector<std::string> visited;
+        for (std::size_t step = 0; step <= expected.size(); ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_TRUE(focused) << window.name;
+            visited.push_back(focused->objectName().toStdString());
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(focused, &tab);
+        }
+        expected.push_back(expected.front());
+        EXPECT_EQ(visited, expected) << window.name;
+        kit.hide(window.id);
+    }
+}
+
+TEST_F(QtToolkitTest, TheCloseBoxLeavesClosingToTheProgram) {
+    kit.show(FORM3);
+    EXPECT_EQ(kit.closeWindow(MAINFORM), Refusal::None);
+    EXPECT_EQ(kit.closeWindow(FORM3), Refusal::Disabled) << "a secondary window has no close box";
+    EXPECT_EQ(recorder.events, (Events{{MAINFORM, Event::End}}));
+    EXPECT_TRUE(kit.isVisible(MAINFORM));
+    EXPECT_TRUE(kit.isVisible(FORM3));
+}
+
+TEST_F(QtToolkitTest, MakingAShownWindowTopmostKeepsItShownWhereItIs) {
     kit.show(FORM5);
+    const Position before = kit.position(FORM5);
     kit.makeTopmost(FORM5);
     EXPECT_TRUE(kit.isVisible(FORM5));
     EXPECT_TRUE(kit.isTopmost(FORM5));
-    kit.hide(FORM5);
-    EXPECT_TRUE(kit.isTopmost(FORM5));
+    EXPECT_EQ(kit.position(FORM5), before);
 }
 
 TEST_F(QtToolkitTest, WindowsAreMovedOntoTheScreenWhenShown) {
@@ -267,38 +237,68 @@ TEST_F(QtToolkitTest, WindowsAreMovedOntoTheScreenWhenShown) {
     }
 }
 
-// The width a control needs to show its caption or text whole.
+// The width a control needs to show `text` whole: a check box's or radio button's text starts after its mark.
 int neededWidth(const QWidget& widget, const QString& text) {
     const int advance = widget.fontMetrics().horizontalAdvance(text);
     const QStyle& style = *widget.style();
-    if (auto* button = qobject_cast<const QAbstractButton*>(&widget);
-        button && !qobject_cast<const QPushButton*>(button)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = text;
-        const bool radio = qobject_cast<const QRadioButton*>(button);
-        return style
-                   .subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option,
-                                   button)
-                   .left() +
-               advance;
-    }
     if (qobject_cast<const QPushButton*>(&widget))
         return advance + 2 * style.pixelMetric(QStyle::PM_ButtonMargin);
     if (qobject_cast<const QLineEdit*>(&widget))
         return advance + 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+    if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = text;
+        const auto contents =
+            qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+        return style.subElementRect(contents, &option, button).left() + advance;
+    }
     return advance;
 }
 
-// Every caption and initial text must be readable whole in its control at the catalogue's size.
+// Whole, and in a font that has every character (no boxes for the Japanese).
 TEST_F(QtToolkitTest, CaptionsFitTheirControls) {
     for (const ControlDef& def : catalogue().controls) {
         if (*def.caption == '\0')
             continue;
-        const QWidget* widget = kit.windowWidget(def.window).findChild<QWidget*>(def.name);
-        ASSERT_TRUE(widget) << def.name;
-        EXPECT_LE(neededWidth(*widget, QString::fromUtf8(def.caption)), def.width) << def.name;
-        EXPECT_LE(widget->fontMetrics().height(), def.height) << def.name;
+        const QWidget& shown = widget<QWidget>(def.id);
+        const QString caption = QString::fromUtf8(def.caption);
+        EXPECT_LE(neededWidth(shown, caption), def.width) << def.name;
+        EXPECT_LE(shown.fontMetrics().height(), def.height) << def.name;
+        for (char32_t c : caption.toUcs4())
+            EXPECT_TRUE(shown.fontMetrics().inFontUcs4(c)) << def.name << " U+" << std::hex << unsigned(c);
+    }
+}
+
+TEST_F(QtToolkitTest, WindowsHaveAFixedFrameAndOnlyTheMainWindowACloseBox) {
+    for (const WindowDef& def : catalogue().windows) {
+        const QWidget& window = kit.windowWidget(def.id);
+        const Qt::WindowFlags flags = window.windowFlags();
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), def.closeBox) << def.name;
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << def.name;
+        EXPECT_EQ(window.minimumSize(), window.maximumSize()) << def.name;
+        EXPECT_EQ(window.windowTitle().toStdString(), def.caption) << def.name;
+    }
+}
+
+TEST_F(QtToolkitTest, ScrollingToTheEndShowsTheLastLine) {
+    std::string rows;
+    for (int row = 0; row < 40; ++row)
+        rows += "112.5 （日足）   3回\r\n";
+    kit.setText(EDIT1, rows);
+    kit.scrollToEnd(EDIT1);
+    const QScrollBar& bar = *widget<QPlainTextEdit>(EDIT1).verticalScrollBar();
+    EXPECT_GT(bar.maximum(), 0);
+    EXPECT_EQ(bar.value(), bar.maximum());
+}
+
+// Texts the program puts into the controls of the catalogue's larger fonts: a date, a time, a price.
+TEST_F(QtToolkitTest, DatesTimesAndPricesFitTheirBoxes) {
+    const std::pair<int, const char*> cases[] = {
+        {EDIT3, "2016/12/31"}, {EDIT4, "23:59:59"}, {TEXT8, "999.99999"}, {TEXT1, "999.99999"}};
+    for (const auto& [control, text] : cases) {
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        EXPECT_LE(neededWidth(widget<QWidget>(control), QString::fromUtf8(text)), def.width) << def.name;
     }
 }
 

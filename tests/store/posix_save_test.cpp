@@ -2,7 +2,6 @@
 // folder lock that dies with its process.
 #include "core/cp932.h"
 #include "platform/posix_file_system.h"
-#include "platform/system_clock.h"
 #include "random_tables.h"
 #include "store/data_files.h"
 #include "store/price_data_file.h"
@@ -192,17 +191,6 @@ TEST(PosixSave, TheFolderLockDiesWithItsProcess) {
     EXPECT_TRUE(lockDataFolder(store.services, folder.dataDir()));
     close(ready[0]);
     close(ready[1]);
-}
-
-TEST(PosixSave, TheClockGivesTheLocalTimeOfDay) {
-    platform::LocalTime now = platform::SystemClock().now();
-    std::time_t seconds = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    EXPECT_EQ(now.year, local.tm_year + 1900);
-    EXPECT_GE(now.month, 1);
-    EXPECT_LE(now.month, 12);
-    EXPECT_EQ(now.hour, local.tm_hour);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
-#include "windows_fixture.h"
+#include "program_session.h"
 
 namespace kedravo::ui::test {
 namespace {
 
+const std::vector<std::string> TIME_FRAMES = {"日足", "4h"};
 const std::vector<Line> PAGE = {{"113.00", 0, 2}, {"112.00", 1, 0}};
+constexpr char STORED_TIME[] = "2024/01/02_03:04:05";
 
 std::vector<Line> fullPage(int n) {
     std::vector<Line> lines;
@@ -14,40 +16,41 @@ std::vector<Line> fullPage(int n) {
 
 TEST(PastPriceWindow, OpeningOffersThePageTimeFramesAndTheRemainingCount) {
     struct Case {
-        int timeFrames;
+        std::vector<std::string> timeFrames;
         std::vector<std::string> offered;
     };
-    const Case cases[] = {{2, {"日足", "4h"}}, {0, {""}}};
+    const Case cases[] = {{TIME_FRAMES, TIME_FRAMES}, {{}, {""}}};
     for (const Case& c : cases) {
-        Windows w;
-        w.showPage(PAGE, "112.50", c.timeFrames);
-        w.click(RADIO2);
-        w.toolkit.setEnabled(BUTTON6, false);
-        w.click(BUTTON1);
-        EXPECT_TRUE(w.toolkit.isVisible(FORM3));
-        EXPECT_TRUE(w.toolkit.isTopmost(FORM3));
-        EXPECT_EQ(w.t.FORM3_OPEN, 1);
-        EXPECT_FALSE(w.toolkit.isEnabled(BUTTON1));
-        EXPECT_TRUE(w.toolkit.isEnabled(BUTTON6));
-        EXPECT_TRUE(w.choosingEnabled(false));
-        EXPECT_TRUE(w.toolkit.isChecked(RADIO1));
-        EXPECT_EQ(w.toolkit.text(TEXT12), "残り登録可能数 298");
-        EXPECT_EQ(w.items(COMBO2), c.offered);
-        EXPECT_EQ(w.toolkit.selected(COMBO2), 0);
+        store::test::MemoryFileSystem files;
+        prepareFiles(files, c.timeFrames, PAGE, "112.50", STORED_TIME);
+        Session s(files);
+        s.click(RADIO2);
+        s.toolkit.setEnabled(BUTTON6, false);
+        s.click(BUTTON1);
+        EXPECT_TRUE(s.toolkit.isVisible(FORM3));
+        EXPECT_TRUE(s.toolkit.isTopmost(FORM3));
+        EXPECT_EQ(s.t().FORM3_OPEN, 1);
+        EXPECT_FALSE(s.toolkit.isEnabled(BUTTON1));
+        EXPECT_TRUE(s.toolkit.isEnabled(BUTTON6));
+        EXPECT_TRUE(s.choosingEnabled(false));
+        EXPECT_TRUE(s.toolkit.isChecked(RADIO1));
+        EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 298");
+        EXPECT_EQ(s.items(COMBO2), c.offered);
+        EXPECT_EQ(s.toolkit.selected(COMBO2), 0);
     }
 }
 
 TEST(PastPriceWindow, AFullPageIsRefusedWithAWarningAndTheWindowStaysClosed) {
-    Windows w;
-    w.showPage(fullPage(LINE_MAX), "112.50");
-    w.click(BUTTON1);
-    EXPECT_EQ(w.transcript.str(),
-              "message \"入力エラーメッセージ\" \"登録数が限界です。任意にデータを削除して下さい。\"\n");
-    EXPECT_FALSE(w.toolkit.isVisible(FORM3));
-    EXPECT_EQ(w.t.FORM3_OPEN, 0);
-    EXPECT_TRUE(w.toolkit.isEnabled(BUTTON1));
-    EXPECT_TRUE(w.choosingEnabled(true));
-    EXPECT_EQ(w.toolkit.text(TEXT12), "残り登録可能数 0");
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, TIME_FRAMES, fullPage(LINE_MAX), "112.50", STORED_TIME);
+    Session s(files);
+    s.click(BUTTON1);
+    EXPECT_EQ(s.messages(), "message \"入力エラーメッセージ\" \"登録数が限界です。任意にデータを削除して下さい。\"\n");
+    EXPECT_FALSE(s.toolkit.isVisible(FORM3));
+    EXPECT_EQ(s.t().FORM3_OPEN, 0);
+    EXPECT_TRUE(s.toolkit.isEnabled(BUTTON1));
+    EXPECT_TRUE(s.choosingEnabled(true));
+    EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 0");
 }
 
 TEST(PastPriceWindow, RegisteringAddsTheNormalisedPriceOrWarnsAndRebuildsTheDisplayEitherWay) {
@@ -60,100 +63,106 @@ TEST(PastPriceWindow, RegisteringAddsTheNormalisedPriceOrWarnsAndRebuildsTheDisp
                           {"", "", 0},          {"abc", "", 0},
                           {"0", "", 0},         {"1000", "", 0}};
     for (const Case& c : cases) {
-        Windows w;
-        w.showPage(PAGE, "112.50");
-        w.click(BUTTON1);
-        w.pick(COMBO2, 1);
-        w.type(EDIT5, c.typed);
-        w.toolkit.setText(EDIT1, "stale");
-        w.click(BUTTON6);
-        EXPECT_NE(w.toolkit.text(EDIT1), "stale") << c.typed;
+        store::test::MemoryFileSystem files;
+        prepareFiles(files, TIME_FRAMES, PAGE, "112.50", STORED_TIME);
+        Session s(files);
+        s.click(BUTTON1);
+        s.pick(COMBO2, 1);
+        s.type(EDIT5, c.typed);
+        s.toolkit.setText(EDIT1, "stale");
+        s.click(BUTTON6);
+        EXPECT_NE(s.toolkit.text(EDIT1), "stale") << c.typed;
         if (*c.price == '\0') {
-            EXPECT_EQ(w.transcript.str(), "message \"入力エラーメッセージ\" \"もう一度価格の設定をして下さい\"\n");
-            EXPECT_EQ(w.lines(), PAGE) << c.typed;
-            EXPECT_EQ(w.t.PAST_MODE, 0) << c.typed;
+            EXPECT_EQ(s.messages(), "message \"入力エラーメッセージ\" \"もう一度価格の設定をして下さい\"\n");
+            EXPECT_EQ(s.lines(), PAGE) << c.typed;
+            EXPECT_EQ(s.t().PAST_MODE, 0) << c.typed;
             continue;
         }
-        EXPECT_EQ(w.transcript.str(), "") << c.typed;
+        EXPECT_EQ(s.messages(), "") << c.typed;
         std::vector<Line> expected = PAGE;
         expected.insert(expected.begin() + c.at, {c.price, 1, 0});
-        EXPECT_EQ(w.lines(), expected) << c.typed;
-        EXPECT_EQ(w.t.PAST_MODE, 1);
-        EXPECT_EQ(w.t.PAST_PRICE, c.price);
-        EXPECT_EQ(w.t.PAST_TF, 1);
-        EXPECT_EQ(w.toolkit.text(TEXT1), c.price);
-        EXPECT_EQ(w.toolkit.text(TEXT2), "4h");
-        EXPECT_EQ(w.toolkit.text(TEXT12), "残り登録可能数 297");
-        EXPECT_EQ(w.toolkit.text(EDIT5), c.typed);
+        EXPECT_EQ(s.lines(), expected) << c.typed;
+        EXPECT_EQ(s.t().PAST_MODE, 1);
+        EXPECT_EQ(s.t().PAST_PRICE, c.price);
+        EXPECT_EQ(s.t().PAST_TF, 1);
+        EXPECT_EQ(s.toolkit.text(TEXT1), c.price);
+        EXPECT_EQ(s.toolkit.text(TEXT2), "4h");
+        EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 297");
+        EXPECT_EQ(s.toolkit.text(EDIT5), c.typed);
     }
 }
 
 TEST(PastPriceWindow, TheLastFreeSlotDisablesRegisteringUntilTheWindowOpensOnAPageWithRoom) {
-    Windows w;
-    w.showPage(fullPage(LINE_MAX - 1), "112.50");
-    w.click(BUTTON1);
-    EXPECT_EQ(w.toolkit.text(TEXT12), "残り登録可能数 1");
-    w.type(EDIT5, "100");
-    w.click(BUTTON6);
-    EXPECT_EQ(w.t.LINE_COUNT[0], LINE_MAX);
-    EXPECT_EQ(w.toolkit.text(TEXT12), "残り登録可能数 0");
-    EXPECT_EQ(w.toolkit.click(BUTTON6), platform::Refusal::Disabled);
-    w.click(BUTTON7);
-    w.t.LINE_COUNT[0] = 10;
-    w.click(BUTTON1);
-    EXPECT_TRUE(w.toolkit.isEnabled(BUTTON6));
-    EXPECT_EQ(w.toolkit.text(TEXT12), "残り登録可能数 290");
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, TIME_FRAMES, fullPage(LINE_MAX - 1), "112.50", STORED_TIME);
+    Session s(files);
+    s.click(BUTTON1);
+    EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 1");
+    s.type(EDIT5, "100");
+    s.click(BUTTON6);
+    EXPECT_EQ(s.t().LINE_COUNT[0], LINE_MAX);
+    EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 0");
+    EXPECT_EQ(s.toolkit.click(BUTTON6), platform::Refusal::Disabled);
+    s.click(BUTTON7);
+    s.t().LINE_COUNT[0] = 10;
+    s.click(BUTTON1);
+    EXPECT_TRUE(s.toolkit.isEnabled(BUTTON6));
+    EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 290");
 }
 
 TEST(PastPriceWindow, ClosingReturnsTheMainWindowToTheCurrentPrice) {
-    Windows w;
-    w.showPage(PAGE, "112.50");
-    w.click(BUTTON1);
-    w.type(EDIT5, "112.75");
-    w.click(BUTTON6);
-    w.click(BUTTON7);
-    EXPECT_FALSE(w.toolkit.isVisible(FORM3));
-    EXPECT_EQ(w.t.FORM3_OPEN, 0);
-    EXPECT_EQ(w.t.PAST_MODE, 0);
-    EXPECT_EQ(w.toolkit.text(TEXT1), "112.50");
-    EXPECT_EQ(w.toolkit.text(TEXT2), "2024/01/02_03:04:05");
-    EXPECT_TRUE(w.toolkit.isEnabled(BUTTON1));
-    EXPECT_TRUE(w.choosingEnabled(true));
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, TIME_FRAMES, PAGE, "112.50", STORED_TIME);
+    Session s(files);
+    s.click(BUTTON1);
+    s.type(EDIT5, "112.75");
+    s.click(BUTTON6);
+    s.click(BUTTON7);
+    EXPECT_FALSE(s.toolkit.isVisible(FORM3));
+    EXPECT_EQ(s.t().FORM3_OPEN, 0);
+    EXPECT_EQ(s.t().PAST_MODE, 0);
+    EXPECT_EQ(s.toolkit.text(TEXT1), "112.50");
+    EXPECT_EQ(s.toolkit.text(TEXT2), "2024/01/02_03:04:05");
+    EXPECT_TRUE(s.toolkit.isEnabled(BUTTON1));
+    EXPECT_TRUE(s.choosingEnabled(true));
 }
 
 // Lines registered in one window reach the other's open list through a fresh row map.
 TEST(BothWindows, EachListAndRowMapFollowsLinesRegisteredInTheOther) {
-    Windows w;
-    w.showPage({{"113.00", 0, 0}, {"112.00", 1, 0}, {"111.00", 0, 0}}, "112.00");
-    w.click(BUTTON2);
-    w.dialogs.answerInput("113.5");
-    w.click(BUTTON5);
-    w.click(BUTTON1);
-    w.type(EDIT5, "112.5");
-    w.click(BUTTON6);
-    EXPECT_EQ(w.list1Lines(), (std::vector<Line>{{"113.00", 0, 0}, {"112.5", 0, 0}, {"112.00", 1, 0}}));
-    w.clickRow(LIST1, 1);
-    w.click(BUTTON3);
-    EXPECT_EQ(w.lines(), (std::vector<Line>{{"113.00", 0, 1}, {"112.00", 1, 1}, {"111.00", 0, 0}}));
-    EXPECT_EQ(w.toolkit.text(TEXT12), "残り登録可能数 296"); // as of its last registration
-    w.click(BUTTON4);
-    EXPECT_TRUE(w.choosingEnabled(false));
-    w.click(BUTTON7);
-    EXPECT_TRUE(w.choosingEnabled(true));
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, TIME_FRAMES, {{"113.00", 0, 0}, {"112.00", 1, 0}, {"111.00", 0, 0}}, "112.00", STORED_TIME);
+    Session s(files);
+    s.click(BUTTON2);
+    s.dialogs.answerInput("113.5");
+    s.click(BUTTON5);
+    s.click(BUTTON1);
+    s.type(EDIT5, "112.5");
+    s.click(BUTTON6);
+    EXPECT_EQ(s.listedLines(LIST1, ROWS_LIST1),
+              (std::vector<Line>{{"113.00", 0, 0}, {"112.5", 0, 0}, {"112.00", 1, 0}}));
+    s.clickRow(LIST1, 1);
+    s.click(BUTTON3);
+    EXPECT_EQ(s.lines(), (std::vector<Line>{{"113.00", 0, 1}, {"112.00", 1, 1}, {"111.00", 0, 0}}));
+    EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 296"); // as of its last registration
+    s.click(BUTTON4);
+    EXPECT_TRUE(s.choosingEnabled(false));
+    s.click(BUTTON7);
+    EXPECT_TRUE(s.choosingEnabled(true));
 }
 
 TEST(BothWindows, AListWhoseLinesAreAllDeletedEmpties) {
-    Windows w;
-    w.showPage({{"113.00", 0, 0}}, "112.00");
-    w.click(BUTTON2);
-    w.dialogs.answerInput("113");
-    w.click(BUTTON5);
-    w.clickRow(LIST1, 0);
-    w.click(BUTTON3);
-    EXPECT_EQ(w.t.LINE_COUNT[0], 0);
-    EXPECT_EQ(w.toolkit.itemCount(LIST1), 0);
-    w.click(BUTTON3);
-    EXPECT_EQ(w.t.LINE_COUNT[0], 0);
+    store::test::MemoryFileSystem files;
+    prepareFiles(files, TIME_FRAMES, {{"113.00", 0, 0}}, "112.00", STORED_TIME);
+    Session s(files);
+    s.click(BUTTON2);
+    s.dialogs.answerInput("113");
+    s.click(BUTTON5);
+    s.clickRow(LIST1, 0);
+    s.click(BUTTON3);
+    EXPECT_EQ(s.t().LINE_COUNT[0], 0);
+    EXPECT_EQ(s.toolkit.itemCount(LIST1), 0);
+    s.click(BUTTON3);
+    EXPECT_EQ(s.t().LINE_COUNT[0], 0);
 }
 
 } // namespace

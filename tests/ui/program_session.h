@@ -31,15 +31,18 @@ inline std::ostream& operator<<(std::ostream& out, const Line& line) {
     return out << line.price << '/' << line.tf << '/' << line.cross;
 }
 
-// Data files with page 0 "ドル円" (spread 0.01) holding `timeFrames` and `lines`. Without time frames only the
-// price data file is written, as when the basic data file was lost.
+// Data files with page 0 "ドル円" (spread 0.01) holding `timeFrames`, `lines` and a current price with its update
+// time. Without time frames only the price data file is written, as when the basic data file was lost.
 inline void prepareFiles(store::test::MemoryFileSystem& files, const std::vector<std::string>& timeFrames,
-                         const std::vector<Line>& lines) {
+                         const std::vector<Line>& lines, const std::string& currentPrice = {},
+                         const std::string& updateTime = {}) {
     files.addFolder(DATA_DIR);
     Tables t;
     t.DATA_DIR = DATA_DIR;
     t.PAGE_NAME[0] = "ドル円";
     t.PAGE_SPREAD.fill("0.01");
+    t.CUR_PRICE[0] = currentPrice;
+    t.CUR_PRICE_TIME[0] = updateTime;
     t.TF_COUNT[0] = static_cast<std::int16_t>(timeFrames.size());
     std::copy(timeFrames.begin(), timeFrames.end(), t.TF_NAME[0].begin());
     t.LINE_COUNT[0] = static_cast<std::int16_t>(lines.size());
@@ -85,6 +88,27 @@ public:
         for (int i = 0; i < t().LINE_COUNT[page]; ++i)
             out.push_back({t().LINE_PRICE[page][i], t().LINE_TF[page][i], t().LINE_CROSS[page][i]});
         return out;
+    }
+
+    // The line each row of `list` stands for through its row map; the row must show that line's price.
+    std::vector<Line> listedLines(int list, RowMapList map) {
+        std::vector<Line> out;
+        const int page = t().CUR_PAGE;
+        for (int r = 0; r < toolkit.itemCount(list); ++r) {
+            const int i = t().DISP_LINE[map][r];
+            EXPECT_TRUE(i >= 0 && i < t().LINE_COUNT[page]) << "row " << r;
+            EXPECT_NE(toolkit.item(list, r).find(t().LINE_PRICE[page][i]), std::string::npos) << "row " << r;
+            out.push_back({t().LINE_PRICE[page][i], t().LINE_TF[page][i], t().LINE_CROSS[page][i]});
+        }
+        return out;
+    }
+
+    // Whether the main window's choosing controls, locked while a secondary window is open, are all `enabled`.
+    bool choosingEnabled(bool enabled) {
+        for (const int control : {RADIO1, RADIO2, BUTTON10, COMBO5, COMBO1, CHECK1})
+            if (toolkit.isEnabled(control) != enabled)
+                return false;
+        return true;
     }
 
     std::vector<std::string> timeFrames(int page) {

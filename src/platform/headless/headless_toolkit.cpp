@@ -39,7 +39,7 @@ HeadlessToolkit::ControlState& HeadlessToolkit::control(int id) {
     return controls_[static_cast<std::size_t>(id)];
 }
 
-HeadlessToolkit::ControlState& HeadlessToolkit::control(int id, ControlKind kind) {
+HeadlessToolkit::ControlState& HeadlessToolkit::control(int id, [[maybe_unused]] ControlKind kind) {
     ControlState& c = control(id);
     assert(c.def->kind == kind);
     return c;

@@ -28,6 +28,14 @@ void setMultiLineStyle(QPlainTextEdit& edit, unsigned style) {
     edit.document()->setDocumentMargin(2);
 }
 
+// The catalogue's height of a drop-down list is its height dropped down; closed it is as high as its font needs.
+void placeDropDown(QComboBox& combo, const ControlDef& def) {
+    const int closedHeight = std::min(def.height, combo.sizeHint().height());
+    combo.setGeometry(def.left, def.top, def.width, closedHeight);
+    const int rowHeight = combo.fontMetrics().height() + 4;
+    combo.setMaxVisibleItems(std::max(1, (def.height - closedHeight) / rowHeight));
+}
+
 } // namespace
 
 ListBox::ListBox(const ControlDef& def, EventSink& events, QWidget* parent)
@@ -72,7 +80,9 @@ QWidget* ControlBuilder::build(const ControlDef& def) {
     widget->setFont(controlFont(def.face, def.fontSize));
     if (def.style & (WHITE_ON_BLACK | RED_TEXT))
         applyColours(*widget, def.style);
-    if (def.kind != ControlKind::DropDown)
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        placeDropDown(*combo, def);
+    else
         widget->setGeometry(def.left, def.top, def.width, def.height);
     return widget;
 }
@@ -100,27 +110,22 @@ QWidget* ControlBuilder::buildButton(const ControlDef& def) {
 
 QWidget* ControlBuilder::buildEdit(const ControlDef& def) {
     if (def.style & MULTI_LINE) {
-        auto* edit = new LimitedTextEdit(def.maxBytes, &window_);
+        auto* edit = new LimitedTextEdit(def, &window_);
         setMultiLineStyle(*edit, def.style);
         edit->setReadOnly(def.style & READ_ONLY);
-        edit->setProgramText(caption(def));
+        edit->setPlainText(caption(def));
         return edit;
     }
-    auto* edit = new LimitedLineEdit(def.maxBytes, &window_);
+    auto* edit = new LimitedLineEdit(def, &window_);
     edit->setReadOnly(def.style & READ_ONLY);
     edit->setProgramText(caption(def));
     return edit;
 }
 
-// The catalogue's height of a drop-down list is its height dropped down; closed it is as high as its font needs.
+// Only a pick from the list is the user's: `activated`, which the program's own selections never emit.
 QWidget* ControlBuilder::buildDropDown(const ControlDef& def) {
     auto* combo = new QComboBox(&window_);
     combo->setEditable(false);
-    combo->setFont(controlFont(def.face, def.fontSize));
-    const int closedHeight = std::min(def.height, combo->sizeHint().height());
-    combo->setGeometry(def.left, def.top, def.width, closedHeight);
-    const int rowHeight = combo->fontMetrics().height() + 4;
-    combo->setMaxVisibleItems(std::max(1, (def.height - closedHeight) / rowHeight));
     QObject::connect(combo, &QComboBox::activated, combo,
                      [&events = events_, id = def.id] { events.raise(id, Event::Change); });
     return combo;

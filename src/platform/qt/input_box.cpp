@@ -11,6 +11,12 @@
 #include <string>
 
 namespace kedravo::platform::qt {
+namespace {
+
+constexpr ControlDef INPUT_FIELD{0, "INPUT", ControlKind::EditBox,   0,  "",         0, 0,
+                                 0, 0,       FontFace::Proportional, 14, STYLE_NONE, 64};
+
+} // namespace
 
 std::string runInputBox(QWidget* owner, const QString& title, const QString& prompt) {
     QDialog box(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -20,7 +26,7 @@ std::string runInputBox(QWidget* owner, const QString& title, const QString& pro
 
     auto* label = new QLabel(prompt, &box);
     label->setTextFormat(Qt::PlainText);
-    auto* field = new LimitedLineEdit(INPUT_BOX_MAX_BYTES, &box);
+    auto* field = new LimitedLineEdit(INPUT_FIELD, &box);
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
     auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &box);
     ok->setDefault(true);

@@ -8,8 +8,6 @@ class QWidget;
 
 namespace kedravo::platform::qt {
 
-inline constexpr int INPUT_BOX_MAX_BYTES = 64;
-
 // The field's text, or INPUT_CANCELLED for "ｷｬﾝｾﾙ", Escape or the close box.
 std::string runInputBox(QWidget* owner, const QString& title, const QString& prompt);
 

@@ -1,20 +1,24 @@
 #include "platform/qt/limited_edits.h"
 
-#include "platform/qt/typed_text.h"
+#include "platform/qt/edit_insertion.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QValidator>
 
 namespace kedravo::platform::qt {
 
 class LimitedLineEdit::Filter : public QValidator {
 public:
-    Filter(const LimitedLineEdit& edit, int maxBytes) : QValidator(nullptr), edit_(edit), maxBytes_(maxBytes) {}
+    Filter(LimitedLineEdit& edit, const ControlDef& def) : QValidator(&edit), edit_(edit), def_(def) {}
 
     State validate(QString& input, int& cursor) const override {
         if (edit_.programEdit_)
             return Acceptable;
-        if (auto fix = trimInsertion(edit_.accepted_, input, cursor, maxBytes_)) {
+        if (auto fix = trimInsertion(def_, edit_.accepted_, input, cursor)) {
             input.replace(fix->start, fix->end - fix->start, fix->kept);
             cursor = static_cast<int>(fix->start + fix->kept.size());
         }
@@ -23,13 +27,11 @@ public:
 
 private:
     const LimitedLineEdit& edit_;
-    int maxBytes_;
+    const ControlDef& def_;
 };
 
-LimitedLineEdit::LimitedLineEdit(int maxBytes, QWidget* parent) : QLineEdit(parent) {
-    auto* filter = new Filter(*this, maxBytes);
-    filter->setParent(this);
-    setValidator(filter);
+LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent) {
+    setValidator(new Filter(*this, def));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
 }
 
@@ -41,33 +43,46 @@ void LimitedLineEdit::setProgramText(const QString& text) {
     programEdit_ = false;
 }
 
-LimitedTextEdit::LimitedTextEdit(int maxBytes, QWidget* parent) : QPlainTextEdit(parent), maxBytes_(maxBytes) {
-    connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::keepWhatFits);
+namespace {
+
+// The text a key inserts into a multi-line box: a line break for Enter, a character, or nothing for the keys
+// that edit, move or leave the box.
+QString typedBy(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return QStringLiteral("\n");
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
+        return {};
+    const QString text = event.text();
+    const bool character = !text.isEmpty() && (text[0] == u'\t' || (text[0] >= u' ' && text[0] != u'\x7f'));
+    return character ? text : QString();
 }
 
-void LimitedTextEdit::setProgramText(const QString& text) {
-    programEdit_ = true;
-    setPlainText(text);
-    programEdit_ = false;
+} // namespace
+
+QString LimitedTextEdit::insertable(const QString& inserted) const {
+    return qt::insertable(def_, toPlainText(), textCursor().selection().toPlainText(), inserted);
 }
 
-// Runs after every change of the text; the correction joins the user's edit, so one undo takes back both.
-void LimitedTextEdit::keepWhatFits() {
-    const QString text = toPlainText();
-    if (!programEdit_) {
-        if (auto fix = trimInsertion(accepted_, text, textCursor().position(), maxBytes_)) {
-            QTextCursor cursor(document());
-            cursor.joinPreviousEditBlock();
-            cursor.setPosition(static_cast<int>(fix->start));
-            cursor.setPosition(static_cast<int>(fix->end), QTextCursor::KeepAnchor);
-            programEdit_ = true; // the correction itself needs no correction
-            cursor.insertText(fix->kept);
-            programEdit_ = false;
-            cursor.endEditBlock();
-            setTextCursor(cursor);
-        }
-    }
-    accepted_ = toPlainText();
+void LimitedTextEdit::keyPressEvent(QKeyEvent* event) {
+    const QString typed = typedBy(*event);
+    if (!isReadOnly() && !typed.isEmpty() && insertable(typed).isEmpty())
+        event->accept();
+    else
+        QPlainTextEdit::keyPressEvent(event);
+}
+
+void LimitedTextEdit::insertFromMimeData(const QMimeData* source) {
+    QMimeData kept;
+    kept.setText(insertable(source->text()));
+    QPlainTextEdit::insertFromMimeData(&kept);
+}
+
+void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event) {
+    QInputMethodEvent kept(event->preeditString(), event->attributes());
+    kept.setCommitString(insertable(event->commitString()), event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&kept);
 }
 
 } // namespace kedravo::platform::qt

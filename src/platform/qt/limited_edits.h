@@ -1,6 +1,9 @@
 #pragma once
-// Edit boxes whose user input is held to code page 932 and to a limit in bytes. The program's own texts are
-// taken as they are: like the system's edit controls, the limit applies to what the user enters.
+// Edit boxes that hold what the user enters to the typing rule of their catalogue entry: code page 932, the
+// limit in bytes, the refused characters. The program's own texts are taken as they are: like the system's edit
+// controls, the limit applies to what the user enters.
+#include "platform/catalogue.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -8,7 +11,7 @@ namespace kedravo::platform::qt {
 
 class LimitedLineEdit : public QLineEdit {
 public:
-    LimitedLineEdit(int maxBytes, QWidget* parent);
+    LimitedLineEdit(const ControlDef& def, QWidget* parent);
     void setProgramText(const QString& text);
 
 private:
@@ -17,18 +20,21 @@ private:
     bool programEdit_ = false;
 };
 
-// Lines are separated by "\n" here; the toolkit converts to and from CR LF.
+// Lines are separated by "\n" here; the toolkit converts to and from CR LF. What the user types, pastes, drops
+// or composes is held to the rule before it goes in, so that the undo steps hold only what the box took.
 class LimitedTextEdit : public QPlainTextEdit {
 public:
-    LimitedTextEdit(int maxBytes, QWidget* parent);
-    void setProgramText(const QString& text);
+    LimitedTextEdit(const ControlDef& def, QWidget* parent) : QPlainTextEdit(parent), def_(def) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
-    void keepWhatFits();
+    QString insertable(const QString& inserted) const;
 
-    int maxBytes_;
-    QString accepted_;
-    bool programEdit_ = false;
+    const ControlDef& def_;
 };
 
 } // namespace kedravo::platform::qt

@@ -112,7 +112,7 @@ void QtToolkit::setFont(int control, FontFace face, int size) {
 void QtToolkit::setText(int control, const std::string& text) {
     QWidget& target = widget<QWidget>(control);
     if (auto* edit = dynamic_cast<LimitedTextEdit*>(&target))
-        edit->setProgramText(fromCrLf(text));
+        edit->setPlainText(fromCrLf(text));
     else if (auto* line = dynamic_cast<LimitedLineEdit*>(&target))
         line->setProgramText(fromUtf8(text));
     else if (auto* label = dynamic_cast<QLabel*>(&target))

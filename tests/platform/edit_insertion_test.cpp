@@ -1,4 +1,4 @@
-#include "platform/qt/typed_text.h"
+#include "platform/qt/edit_insertion.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,20 @@ struct EditCase {
     int cursor; // in UTF-16 units of `after`
     int maxBytes;
     const char* kept; // the text the box ends up with
+    unsigned style = MULTI_LINE;
 };
 
 QString applied(const EditCase& c) {
+    const ControlDef box{0,   "BOX", ControlKind::EditBox,   0,  "",      0,         0,
+                         100, 100,   FontFace::Proportional, 14, c.style, c.maxBytes};
     const QString after = QString::fromUtf8(c.after);
     QString text = after;
-    if (auto fix = trimInsertion(QString::fromUtf8(c.before), after, c.cursor, c.maxBytes))
+    if (auto fix = trimInsertion(box, QString::fromUtf8(c.before), after, c.cursor))
         text.replace(fix->start, fix->end - fix->start, fix->kept);
     return text;
 }
 
-TEST(TypedText, KeepsWhatFitsOfAnInsertion) {
+TEST(EditInsertion, KeepsWhatFitsOfAnInsertion) {
     const EditCase cases[] = {
         {"typed within the limit", "10", "105", 3, 3, "105"},
         {"typed beyond the limit", "105", "1055", 4, 3, "105"},
@@ -30,6 +33,7 @@ TEST(TypedText, KeepsWhatFitsOfAnInsertion) {
         {"half-width katakana counts one", "ｱｲ", "ｱｲｳ", 3, 3, "ｱｲｳ"},
         {"paste cut where the limit is reached", "ab", "a12345b", 6, 5, "a123b"},
         {"paste of full-width not split", "", "ａｂｃ", 3, 5, "ａｂ"},
+        {"paste goes on past a character that did not fit", "", "1234０5", 6, 5, "12345"},
         {"line break counts two", "ab", "ab\nc", 4, 4, "ab\n"},
         {"line break beyond the limit", "abc", "abc\n", 4, 4, "abc"},
         {"selection replaced", "abcd", "aXYd", 3, 4, "aXYd"},
@@ -44,7 +48,7 @@ TEST(TypedText, KeepsWhatFitsOfAnInsertion) {
         EXPECT_EQ(applied(c).toStdString(), c.kept) << c.name;
 }
 
-TEST(TypedText, DropsCharactersCodePage932CannotHold) {
+TEST(EditInsertion, DropsCharactersTheBoxRefuses) {
     const EditCase cases[] = {
         {"yen sign", "1", "1¥2", 3, 0, "12"},
         {"emoji", "", "a😀b", 4, 0, "ab"},
@@ -52,12 +56,16 @@ TEST(TypedText, DropsCharactersCodePage932CannotHold) {
         {"accented latin", "", "café", 4, 10, "caf"},
         {"full-width yen kept", "", "￥", 1, 10, "￥"},
         {"dropped before cutting", "", "¥¥¥123", 6, 2, "12"},
+        {"tab", "", "a\tb", 3, 0, "ab"},
+        {"line break in a single-line box", "", "a\nb", 3, 0, "ab", STYLE_NONE},
+        {"double quote where the box refuses it", "", "\"日足\"", 4, 0, "日足", NO_DOUBLE_QUOTE},
+        {"double quote elsewhere", "", "\"日足\"", 4, 0, "\"日足\""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(applied(c).toStdString(), c.kept) << c.name;
 }
 
-TEST(TypedText, CountsLineBreaksAsTwoBytes) {
+TEST(EditInsertion, CountsLineBreaksAsTwoBytes) {
     const std::pair<const char*, int> cases[] = {
         {"", 0}, {"abc", 3}, {"日足", 4}, {"a\nb", 4}, {"\n\n", 4}, {"ｶﾞ", 2},
     };
