@@ -62,15 +62,18 @@ REPS ?= 10
 bench: deps
 	bench/run-all $(REPS)
 
-# Grows the readers' corpus in build/fuzz/corpus from the committed one; copy finds worth keeping into
-# tests/store/fuzz_corpus (after `-merge=1`), where `make test` replays them.
+# Grows the corpora of the readers and of the script parser in build/fuzz from the committed ones, FUZZ_SECONDS
+# each; copy finds worth keeping into tests/store/fuzz_corpus or tests/tools/fuzz_corpus (after `-merge=1`),
+# where `make test` replays them.
 FUZZ_SECONDS ?= 180
 fuzz: deps
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DKEDRAVO_FUZZ=ON
-	cmake --build build/fuzz -j $(JOBS) --target store_readers_fuzz
-	mkdir -p build/fuzz/corpus
+	cmake --build build/fuzz -j $(JOBS) --target store_readers_fuzz script_parser_fuzz
+	mkdir -p build/fuzz/corpus build/fuzz/script_corpus
 	build/fuzz/tests/store/store_readers_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=10 \
 		build/fuzz/corpus tests/store/fuzz_corpus
+	build/fuzz/tests/tools/script_parser_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+		build/fuzz/script_corpus tests/tools/fuzz_corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

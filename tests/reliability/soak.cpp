@@ -161,14 +161,14 @@ std::string scriptsOf(const std::vector<Command>& commands) {
     std::optional<Command> lastClock;
     int run = 1;
     for (const Command& c : commands) {
-        text += scriptLine(c, catalogue) + '\n';
+        text += script::test::scriptLine(c, catalogue) + '\n';
         if (c.verb == Verb::Clock)
             lastClock = c;
         if (c.verb != Verb::Close)
             continue;
         text += "# run " + std::to_string(++run) + ", in the same folder\n";
         if (lastClock)
-            text += scriptLine(*lastClock, catalogue) + '\n';
+            text += script::test::scriptLine(*lastClock, catalogue) + '\n';
     }
     return text;
 }

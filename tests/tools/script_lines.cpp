@@ -4,12 +4,10 @@
 
 #include <cstdio>
 
-namespace kedravo::reliability {
+namespace kedravo::script::test {
 namespace {
 
-using script::Verb;
-
-std::string nameOf(const script::Target& target, const platform::Catalogue& catalogue) {
+std::string nameOf(const Target& target, const platform::Catalogue& catalogue) {
     const auto at = static_cast<std::size_t>(target.id);
     return target.isWindow ? catalogue.windows[at].name : catalogue.controls[at].name;
 }
@@ -28,7 +26,7 @@ std::string clockText(const platform::LocalTime& t) {
 
 } // namespace
 
-std::string scriptLine(const script::Command& c, const platform::Catalogue& catalogue) {
+std::string scriptLine(const Command& c, const platform::Catalogue& catalogue) {
     const std::string name = nameOf(c.target, catalogue);
     switch (c.verb) {
     case Verb::AnswerInput:
@@ -51,7 +49,7 @@ std::string scriptLine(const script::Command& c, const platform::Catalogue& cata
         return "close";
     case Verb::Show: {
         std::string line = "show";
-        for (const script::Target& target : c.shown)
+        for (const Target& target : c.shown)
             line += ' ' + nameOf(target, catalogue);
         return line;
     }
@@ -61,11 +59,11 @@ std::string scriptLine(const script::Command& c, const platform::Catalogue& cata
     return "";
 }
 
-std::string scriptText(const std::vector<script::Command>& commands, const platform::Catalogue& catalogue) {
+std::string scriptText(const std::vector<Command>& commands, const platform::Catalogue& catalogue) {
     std::string text;
-    for (const script::Command& c : commands)
+    for (const Command& c : commands)
         text += scriptLine(c, catalogue) + '\n';
     return text;
 }
 
-} // namespace kedravo::reliability
+} // namespace kedravo::script::test
