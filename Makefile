@@ -5,7 +5,7 @@ RUN_DIR := build/release
 SHOTS_DIR := build/shots
 SHOTS_BUILD := build/debug
 
-.PHONY: deps run test shots format bench fuzz clean
+.PHONY: deps run test package shots soak format bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -19,6 +19,30 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The long reliability runs (docs/reliability.md): random use of the whole program over the realistic data set
+# and over full pages, for SOAK_SEEDS seeds from SOAK_SEED; start-up from every truncation and every changed
+# byte of the data set's three files; SOAK_KILLS kills of kedravo-script while it saves.
+SOAK_STEPS ?= 10000
+SOAK_FULL_STEPS ?= 2000
+SOAK_SEEDS ?= 3
+SOAK_SEED ?= 20240506
+SOAK_KILLS ?= 500
+soak: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS) --target reliability_soak_test reliability_damaged_startup_test \
+		reliability_kill_test
+	KEDRAVO_SOAK_STEPS=$(SOAK_STEPS) KEDRAVO_SOAK_FULL_STEPS=$(SOAK_FULL_STEPS) KEDRAVO_SOAK_SEEDS=$(SOAK_SEEDS) \
+		KEDRAVO_SOAK_SEED=$(SOAK_SEED) $(TEST_DIR)/tests/reliability/reliability_soak_test
+	KEDRAVO_DAMAGE_EVERY=1 $(TEST_DIR)/tests/reliability/reliability_damaged_startup_test
+	KEDRAVO_KILLS=$(SOAK_KILLS) $(TEST_DIR)/tests/reliability/reliability_kill_test
+
+# The Debian package of the desktop program, built from the same Release tree as `make run`.
+package: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cd $(RUN_DIR) && cpack -G DEB
+	@echo "install it with: sudo apt install ./$(RUN_DIR)/$$(cd $(RUN_DIR) && ls kedravo_*.deb)"
 
 # Pictures of the six windows on a page with lines, through the script driver on the Qt backend, offscreen.
 shots: deps

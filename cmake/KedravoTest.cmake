@@ -1,5 +1,10 @@
 # kedravo_add_test(NAME name SOURCES a.cpp b.cpp LIBS core lines [ENV VAR=value ...])
 find_package(GTest QUIET)
+# A cross build finds no GoogleTest for its target; it builds Debian's sources with its own compiler.
+if(NOT GTest_FOUND AND CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest/googletest)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endif()
 
 function(kedravo_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;ENV" ${ARGN})

@@ -2,6 +2,7 @@
 
 #include "core/cp932.h"
 #include "core/numeric_value.h"
+#include "core/path_separator.h"
 #include "store/data_files.h"
 #include "store/file_messages.h"
 #include "store/file_reading.h"
@@ -24,8 +25,8 @@ std::int16_t toInt16(double value) {
 
 // Folders are put straight in front of file names, so one read without its separator gets it back.
 std::string asFolder(std::string folder) {
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
+    if (!folder.empty() && !isPathSeparator(folder.back()))
+        folder += pathSeparator();
     return folder;
 }
 

@@ -1,5 +1,7 @@
 #include "store/safe_write.h"
 
+#include "core/path_separator.h"
+
 namespace kedravo::store {
 namespace {
 
@@ -51,7 +53,7 @@ std::string temporaryPath(const std::string& path) {
 }
 
 std::string folderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
+    std::size_t slash = lastPathSeparator(path);
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 

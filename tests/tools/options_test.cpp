@@ -9,7 +9,7 @@ namespace {
 struct OptionsCase {
     const char* name;
     std::vector<const char*> arguments;
-    bool withQt;
+    BuiltToolkits built;
     Backend backend;
     std::optional<std::string> shots;
     const char* error;
@@ -17,29 +17,46 @@ struct OptionsCase {
 
 TEST(Options, ReadsTheCommandLine) {
     const OptionsCase cases[] = {
-        {"script only", {"a.script"}, false, Backend::Headless, {}, ""},
-        {"headless named", {"--toolkit", "headless", "a.script"}, false, Backend::Headless, {}, ""},
+        {"script only", {"a.script"}, {}, Backend::Headless, {}, ""},
+        {"headless named", {"--toolkit", "headless", "a.script"}, {}, Backend::Headless, {}, ""},
         {"qt with shots",
          {"--shots", "build/shots", "--toolkit", "qt", "a.script"},
-         true,
+         {.qt = true},
          Backend::Qt,
          "build/shots",
          ""},
-        {"no script", {"--toolkit", "headless"}, true, Backend::Headless, {}, "no script given"},
-        {"two scripts", {"a.script", "b.script"}, true, Backend::Headless, {}, "unexpected argument b.script"},
-        {"unknown option", {"--fast", "a.script"}, true, Backend::Headless, {}, "unexpected argument --fast"},
-        {"unknown toolkit", {"--toolkit", "gtk", "a.script"}, true, Backend::Headless, {}, "unknown toolkit gtk"},
-        {"missing value", {"a.script", "--shots"}, true, Backend::Headless, {}, "--shots needs a value"},
-        {"qt not built", {"--toolkit", "qt", "a.script"}, false, Backend::Headless, {}, "this build has no Qt backend"},
-        {"shots need a screen",
-         {"--shots", "d", "a.script"},
-         true,
+        {"no script", {"--toolkit", "headless"}, {.qt = true}, Backend::Headless, {}, "no script given"},
+        {"two scripts", {"a.script", "b.script"}, {.qt = true}, Backend::Headless, {}, "unexpected argument b.script"},
+        {"unknown option", {"--fast", "a.script"}, {.qt = true}, Backend::Headless, {}, "unexpected argument --fast"},
+        {"unknown toolkit",
+         {"--toolkit", "gtk", "a.script"},
+         {.qt = true},
          Backend::Headless,
          {},
-         "--shots needs --toolkit qt: the headless toolkit draws nothing"},
+         "unknown toolkit gtk"},
+        {"missing value", {"a.script", "--shots"}, {.qt = true}, Backend::Headless, {}, "--shots needs a value"},
+        {"qt not built",
+         {"--toolkit", "qt", "a.script"},
+         {.win32 = true},
+         Backend::Headless,
+         {},
+         "this build has no Qt backend"},
+        {"win32 built", {"--toolkit", "win32", "a.script"}, {.win32 = true}, Backend::Win32, {}, ""},
+        {"win32 not built",
+         {"--toolkit", "win32", "a.script"},
+         {.qt = true},
+         Backend::Headless,
+         {},
+         "this build has no Win32 backend"},
+        {"shots need a screen",
+         {"--shots", "d", "a.script"},
+         {.qt = true, .win32 = true},
+         Backend::Headless,
+         {},
+         "--shots needs --toolkit qt or win32: the headless toolkit draws nothing"},
     };
     for (const OptionsCase& c : cases) {
-        ParsedOptions parsed = parseOptions(c.arguments, c.withQt);
+        ParsedOptions parsed = parseOptions(c.arguments, c.built);
         EXPECT_EQ(parsed.error, c.error) << c.name;
         ASSERT_EQ(parsed.options.has_value(), std::string(c.error).empty()) << c.name;
         if (parsed.options) {

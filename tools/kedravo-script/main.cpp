@@ -1,8 +1,8 @@
-// kedravo-script: runs the whole program, start-up, handlers and shut-down, from a script, on the headless or
-// the Qt backend. Exit 0 when the script ran to its end, 1 on a script error, 2 on a usage error.
+// kedravo-script: runs the whole program, start-up, handlers and shut-down, from a script, on the headless, the
+// Qt or the Win32 backend. Exit 0 when the script ran to its end, 1 on a script error, 2 on a usage error.
 #include "options.h"
 #include "platform/headless/headless_script_backend.h"
-#include "platform/posix_file_system.h"
+#include "platform/local_file_system.h"
 #include "platform/scripted/fixed_clock.h"
 #include "platform/scripted/scripted_dialogs.h"
 #include "platform/system_clock.h"
@@ -17,6 +17,9 @@
 #ifdef KEDRAVO_WITH_QT
 #include "platform/qt/qt_script_backend.h"
 #endif
+#ifdef KEDRAVO_WITH_WIN32
+#include "platform/win32/win32_script_backend.h"
+#endif
 
 namespace {
 
@@ -26,6 +29,11 @@ using namespace kedravo;
 constexpr bool WITH_QT = true;
 #else
 constexpr bool WITH_QT = false;
+#endif
+#ifdef KEDRAVO_WITH_WIN32
+constexpr bool WITH_WIN32 = true;
+#else
+constexpr bool WITH_WIN32 = false;
 #endif
 
 constexpr int SCRIPT_ERROR = 1;
@@ -55,6 +63,10 @@ std::unique_ptr<platform::ScriptBackend> makeBackend([[maybe_unused]] script::Ba
     if (backend == script::Backend::Qt)
         return platform::makeQtBackend(argc, argv);
 #endif
+#ifdef KEDRAVO_WITH_WIN32
+    if (backend == script::Backend::Win32)
+        return platform::makeWin32Backend();
+#endif
     return platform::makeHeadlessBackend();
 }
 
@@ -62,7 +74,7 @@ std::unique_ptr<platform::ScriptBackend> makeBackend([[maybe_unused]] script::Ba
 
 int main(int argc, char** argv) {
     const std::span<const char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
-    const script::ParsedOptions parsed = script::parseOptions(arguments, WITH_QT);
+    const script::ParsedOptions parsed = script::parseOptions(arguments, {WITH_QT, WITH_WIN32});
     if (!parsed.options)
         return usageError(parsed.error);
     const script::Options& options = *parsed.options;
@@ -84,8 +96,8 @@ int main(int argc, char** argv) {
     platform::ScriptedDialogs dialogs(std::cout);
     platform::SystemClock systemClock;
     platform::FixedClock clock(systemClock);
-    platform::PosixFileSystem files;
-    ui::Program program({backend->toolkit(), dialogs, clock, files});
+    const std::unique_ptr<platform::FileSystem> files = platform::makeLocalFileSystem();
+    ui::Program program({backend->toolkit(), dialogs, clock, *files});
     script::ScriptRun run{catalogue, *backend, dialogs, clock, [&] { program.startup(); }, std::cout, options.shots};
     // A script that ends without close leaves the program as if it had been killed: no shut-down, nothing saved.
     const std::optional<script::ScriptError> failed = script::runScript(script.commands, run);

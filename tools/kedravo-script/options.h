@@ -1,14 +1,20 @@
 #pragma once
-// The command line: kedravo-script [--toolkit headless|qt] [--shots DIR] SCRIPT
+// The command line: kedravo-script [--toolkit headless|qt|win32] [--shots DIR] SCRIPT
 #include <optional>
 #include <span>
 #include <string>
 
 namespace kedravo::script {
 
-inline constexpr char USAGE[] = "usage: kedravo-script [--toolkit headless|qt] [--shots DIR] SCRIPT";
+inline constexpr char USAGE[] = "usage: kedravo-script [--toolkit headless|qt|win32] [--shots DIR] SCRIPT";
 
-enum class Backend { Headless, Qt };
+enum class Backend { Headless, Qt, Win32 };
+
+// The toolkits a build has besides the headless one, which every build has.
+struct BuiltToolkits {
+    bool qt = false;
+    bool win32 = false;
+};
 
 struct Options {
     Backend backend = Backend::Headless;
@@ -21,7 +27,7 @@ struct ParsedOptions {
     std::string error; // when there are no options
 };
 
-// `arguments` without the program name; `withQt` says whether this build has the Qt backend.
-ParsedOptions parseOptions(std::span<const char* const> arguments, bool withQt);
+// `arguments` without the program name.
+ParsedOptions parseOptions(std::span<const char* const> arguments, BuiltToolkits built);
 
 } // namespace kedravo::script

@@ -1,0 +1,222 @@
+// The catalogue's windows and controls on the Win32 API: creation, the window procedure, and what a control's
+// notification means.
+#include "platform/win32/limited_edit.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_toolkit.h"
+
+#include <algorithm>
+
+namespace kedravo::platform::win32 {
+namespace {
+
+constexpr wchar_t WINDOW_CLASS[] = L"KedravoWindow";
+// Control ids start above the dialog manager's IDOK and IDCANCEL, which Enter and Escape send.
+constexpr int CONTROL_ID_BASE = 100;
+
+bool has(const ControlDef& def, unsigned style) {
+    return (def.style & style) != 0;
+}
+
+void registerWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = DefWindowProcW; // replaced per window once it knows its state
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = WINDOW_CLASS;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+// A caption bar and a fixed dialog frame, no minimise or maximise box; the system menu (and so the close box)
+// only where the catalogue gives one.
+DWORD windowStyle(const WindowDef& def) {
+    return WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (def.closeBox ? WS_SYSMENU : 0);
+}
+
+DWORD windowExStyle(const WindowDef& def) {
+    return WS_EX_DLGMODALFRAME | (def.topmost ? WS_EX_TOPMOST : 0);
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+DWORD editStyle(const ControlDef& def) {
+    DWORD style = WS_TABSTOP | WS_GROUP | (has(def, READ_ONLY) ? ES_READONLY : 0);
+    if (!has(def, MULTI_LINE))
+        return style | ES_AUTOHSCROLL;
+    style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (has(def, VERTICAL_SCROLL) ? WS_VSCROLL : 0);
+    return has(def, WRAP_LINES) ? style : style | ES_AUTOHSCROLL;
+}
+
+// Radio buttons are checked by the toolkit, so that a group is what the catalogue says it is.
+ControlClass controlClass(const ControlDef& def) {
+    switch (def.kind) {
+    case ControlKind::PushButton:
+        return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
+    case ControlKind::RadioButton:
+        return {L"BUTTON", static_cast<DWORD>(BS_RADIOBUTTON | (has(def, FIRST_OF_GROUP) ? WS_TABSTOP | WS_GROUP : 0)),
+                0};
+    case ControlKind::CheckBox:
+        return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0};
+    case ControlKind::GroupBox:
+        return {L"BUTTON", BS_GROUPBOX | WS_GROUP | WS_CLIPSIBLINGS, 0};
+    case ControlKind::StaticText:
+        return {L"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP, 0};
+    case ControlKind::EditBox:
+        return {L"EDIT", editStyle(def), WS_EX_CLIENTEDGE};
+    case ControlKind::ListBox:
+        return {L"LISTBOX",
+                static_cast<DWORD>(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP |
+                                   (has(def, MULTI_SELECT) ? LBS_MULTIPLESEL : 0)),
+                WS_EX_CLIENTEDGE};
+    case ControlKind::DropDown:
+        return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 0};
+    }
+    return {};
+}
+
+int clampedStart(int start, int length, int areaStart, int areaEnd) {
+    return std::max(areaStart, std::min(start, areaEnd - length));
+}
+
+} // namespace
+
+void Win32Toolkit::createWindow(WindowState& window) {
+    registerWindowClass();
+    const WindowDef& def = *window.def;
+    window.handle =
+        CreateWindowExW(windowExStyle(def), WINDOW_CLASS, widen(def.caption).c_str(), windowStyle(def), def.left,
+                        def.top, def.width, def.height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(window.handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&window));
+    SetWindowLongPtrW(window.handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Toolkit::windowProc));
+}
+
+void Win32Toolkit::createControl(ControlState& control) {
+    const ControlDef& def = *control.def;
+    const ControlClass kind = controlClass(def);
+    control.handle =
+        CreateWindowExW(kind.exStyle, kind.name, widen(def.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+                        def.left, def.top, def.width, def.height, window(def.window).handle,
+                        reinterpret_cast<HMENU>(INT_PTR{CONTROL_ID_BASE + def.id}), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(def.face, def.fontSize)), FALSE);
+    if (has(def, CHECKED))
+        SendMessageW(control.handle, BM_SETCHECK, BST_CHECKED, 0);
+    if (def.kind == ControlKind::EditBox) {
+        SendMessageW(control.handle, EM_SETLIMITTEXT, 0, 0); // the typing rule is the limit
+        control.accepted = widen(def.caption);
+    }
+}
+
+LRESULT CALLBACK Win32Toolkit::windowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* window = reinterpret_cast<WindowState*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    if (window == nullptr)
+        return DefWindowProcW(handle, message, wParam, lParam);
+    return window->toolkit->handle(*window, message, wParam, lParam);
+}
+
+LRESULT Win32Toolkit::handle(WindowState& window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (ControlState* control = lParam != 0 ? controlOf(reinterpret_cast<HWND>(lParam)) : nullptr)
+            notified(*control, HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return reinterpret_cast<LRESULT>(colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_CLOSE:
+        // Closing is the program's business: it hides or ends. A window without a close box ignores Alt+F4.
+        if (window.def->closeBox)
+            raise(window.def->id, Event::End);
+        return 0;
+    default:
+        return DefWindowProcW(window.handle, message, wParam, lParam);
+    }
+}
+
+void Win32Toolkit::notified(ControlState& control, WORD code) {
+    switch (control.def->kind) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+        if (code == BN_CLICKED)
+            raise(control.def->id, Event::On);
+        break;
+    case ControlKind::RadioButton:
+        if (code == BN_CLICKED && programCalls_ == 0) {
+            checkRadio(control);
+            raise(control.def->id, Event::On);
+        }
+        break;
+    case ControlKind::DropDown:
+        if (code == CBN_SELCHANGE)
+            raise(control.def->id, Event::Change);
+        break;
+    case ControlKind::ListBox:
+        if (code == LBN_SELCHANGE)
+            raise(control.def->id, Event::Click);
+        break;
+    case ControlKind::EditBox:
+        if (code == EN_CHANGE)
+            editChanged(control);
+        break;
+    case ControlKind::GroupBox:
+    case ControlKind::StaticText:
+        break;
+    }
+}
+
+// The program's own texts are taken as they are.
+void Win32Toolkit::editChanged(ControlState& control) {
+    if (programCalls_ == 0)
+        holdToTypingRule(control.handle, *control.def, control.accepted);
+    else
+        control.accepted = windowText(control.handle);
+}
+
+// Text is black on white, except for the styles WHITE_ON_BLACK and RED_TEXT.
+HBRUSH Win32Toolkit::colour(HDC dc, HWND handle) {
+    const ControlState* control = controlOf(handle);
+    const unsigned style = control != nullptr ? control->def->style : STYLE_NONE;
+    const bool inverse = (style & WHITE_ON_BLACK) != 0;
+    SetTextColor(dc, inverse ? RGB(255, 255, 255) : (style & RED_TEXT) != 0 ? RGB(255, 0, 0) : RGB(0, 0, 0));
+    SetBkColor(dc, inverse ? RGB(0, 0, 0) : RGB(255, 255, 255));
+    return static_cast<HBRUSH>(GetStockObject(inverse ? BLACK_BRUSH : WHITE_BRUSH));
+}
+
+// A window whose position lies partly outside the screen it is mostly on is moved onto it.
+void Win32Toolkit::showOnScreen(WindowState& window) {
+    RECT outer;
+    GetWindowRect(window.handle, &outer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        const RECT& area = monitor.rcWork;
+        const int left = clampedStart(outer.left, outer.right - outer.left, area.left, area.right);
+        const int top = clampedStart(outer.top, outer.bottom - outer.top, area.top, area.bottom);
+        if (left != outer.left || top != outer.top)
+            SetWindowPos(window.handle, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(window.handle, SW_SHOW);
+}
+
+Win32Toolkit::ControlState* Win32Toolkit::controlOf(HWND handle) {
+    const int id = GetDlgCtrlID(handle) - CONTROL_ID_BASE;
+    if (id < 0 || id >= static_cast<int>(controls_.size()) || controls_[static_cast<std::size_t>(id)].handle != handle)
+        return nullptr;
+    return &controls_[static_cast<std::size_t>(id)];
+}
+
+void Win32Toolkit::raise(int id, Event event) {
+    if (programCalls_ == 0 && events_ != nullptr)
+        events_->raise(id, event);
+}
+
+} // namespace kedravo::platform::win32

@@ -1,0 +1,120 @@
+// A user's actions on the Win32 controls, for scripted runs: each goes through the control as the mouse or the
+// keyboard would, so that the same notifications, limits and filters apply.
+#include "platform/win32/message_pump.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_toolkit.h"
+
+#include <cassert>
+
+namespace kedravo::platform::win32 {
+namespace {
+
+LPARAM point(int x, int y) {
+    return MAKELPARAM(x, y);
+}
+
+// Scrolls the row into view and clicks the middle of it.
+void clickListRow(HWND list, int row) {
+    RECT client;
+    RECT item;
+    GetClientRect(list, &client);
+    SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    if (item.top < client.top || item.bottom > client.bottom) {
+        SendMessageW(list, LB_SETTOPINDEX, row, 0);
+        SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    }
+    const LPARAM at = point((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
+// A line break (CR LF, or a CR or LF alone) is the Enter key; other control characters are no typing.
+void typeCharacters(HWND edit, const std::wstring& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' || text[i] == L'\n') {
+            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+                ++i;
+            SendMessageW(edit, WM_CHAR, VK_RETURN, 0);
+        } else if (text[i] >= L' ' && text[i] != 0x7F) {
+            SendMessageW(edit, WM_CHAR, text[i], 0);
+        }
+    }
+}
+
+} // namespace
+
+Refusal Win32Toolkit::refusal(const ControlState& control) {
+    if (!IsWindowVisible(window(control.def->window).handle))
+        return Refusal::Hidden;
+    return IsWindowEnabled(control.handle) ? Refusal::None : Refusal::Disabled;
+}
+
+Refusal Win32Toolkit::click(int control) {
+    ControlState& c = this->control(control);
+    const Refusal refused = refusal(c);
+    if (refused == Refusal::None) {
+        SendMessageW(c.handle, BM_CLICK, 0, 0);
+        pumpMessages();
+    }
+    return refused;
+}
+
+// What the drop-down's list does when the user picks an item in it.
+Refusal Win32Toolkit::pick(int control, int position) {
+    ControlState& c = this->control(control);
+    assert(position >= 0 && position < itemCount(control));
+    const Refusal refused = refusal(c);
+    if (refused == Refusal::None) {
+        SendMessageW(c.handle, CB_SETCURSEL, position, 0);
+        SendMessageW(GetParent(c.handle), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.handle), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(c.handle));
+        pumpMessages();
+    }
+    return refused;
+}
+
+Refusal Win32Toolkit::clickRow(int control, int row) {
+    ControlState& c = this->control(control);
+    assert(row >= 0 && row < itemCount(control));
+    const Refusal refused = refusal(c);
+    if (refused == Refusal::None) {
+        clickListRow(c.handle, row);
+        pumpMessages();
+    }
+    return refused;
+}
+
+Refusal Win32Toolkit::type(int control, const std::string& text) {
+    ControlState& c = this->control(control);
+    Refusal refused = refusal(c);
+    if (refused == Refusal::None && (GetWindowLongPtrW(c.handle, GWL_STYLE) & ES_READONLY) != 0)
+        refused = Refusal::ReadOnly;
+    if (refused == Refusal::None) {
+        SendMessageW(c.handle, EM_SETSEL, 0, -1);
+        SendMessageW(c.handle, WM_CLEAR, 0, 0);
+        typeCharacters(c.handle, widen(text));
+        pumpMessages();
+    }
+    return refused;
+}
+
+// A window without a close box gives the user nothing to close it with.
+Refusal Win32Toolkit::closeWindow(int window) {
+    WindowState& w = this->window(window);
+    if (!IsWindowVisible(w.handle))
+        return Refusal::Hidden;
+    if (!w.def->closeBox)
+        return Refusal::Disabled;
+    SendMessageW(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    pumpMessages();
+    return Refusal::None;
+}
+
+bool Win32Toolkit::navigate(MSG& message) {
+    for (WindowState& window : windows_)
+        if (message.hwnd == window.handle || IsChild(window.handle, message.hwnd))
+            return IsDialogMessageW(window.handle, &message) != FALSE;
+    return false;
+}
+
+} // namespace kedravo::platform::win32
