@@ -24,6 +24,7 @@ TEST(Cp932Width, CountsHalfWidthOneAndFullWidthTwo) {
         {"half-width katakana", "ｶﾞ", 2},
         {"line break", "a\r\nb", 4},
         {"mixed", "１ページ", 8},
+        {"invalid bytes, each read as a replacement character", "a\xff\xe3\x81", 7},
     };
     for (const auto& c : cases)
         EXPECT_EQ(cp932Width(c.utf8), c.width) << c.name;
