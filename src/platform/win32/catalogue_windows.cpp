@@ -33,9 +33,9 @@ void registerWindowClass() {
 }
 
 // A caption bar and a fixed dialog frame, no minimise or maximise box; the system menu (and so the close box)
-// only where the catalogue gives one.
+// only where the catalogue gives one. Not WS_CLIPCHILDREN: a group box leaves its inside for the window to paint.
 DWORD windowStyle(const WindowDef& def) {
-    return WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (def.closeBox ? WS_SYSMENU : 0);
+    return WS_OVERLAPPED | WS_CAPTION | (def.closeBox ? WS_SYSMENU : 0);
 }
 
 DWORD windowExStyle(const WindowDef& def) {
@@ -129,6 +129,7 @@ LRESULT Win32Toolkit::handle(WindowState& window, UINT message, WPARAM wParam, L
             notified(*control, HIWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
         return reinterpret_cast<LRESULT>(colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));

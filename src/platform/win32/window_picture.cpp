@@ -40,16 +40,22 @@ bool savePng(HBITMAP picture, const std::string& pngPath) {
 
 } // namespace
 
+// Taken from the screen, as the user sees it: the window is raised within its band (topmost or not) and drawn
+// first. Asking the window to print itself would depend on every control drawing into a memory context, which
+// not every system's controls do.
 bool saveWindowPicture(HWND window, const std::string& pngPath) {
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     pumpMessages();
+    GdiFlush();
     RECT outer;
     GetWindowRect(window, &outer);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP picture = CreateCompatibleBitmap(screen, outer.right - outer.left, outer.bottom - outer.top);
     HGDIOBJ before = SelectObject(memory, picture);
-    const bool drawn = PrintWindow(window, memory, 0) != FALSE;
+    const bool drawn = BitBlt(memory, 0, 0, outer.right - outer.left, outer.bottom - outer.top, screen, outer.left,
+                              outer.top, SRCCOPY) != FALSE;
     SelectObject(memory, before);
     const bool saved = drawn && savePng(picture, pngPath);
     DeleteObject(picture);
