@@ -80,7 +80,6 @@ windows-shots: windows
 	rm -rf $(WINDOWS_SHOTS)/work
 	@ls $(WINDOWS_SHOTS)/*.png
 
-
 # Every benchmark REPS times, Release with the Qt backend, and the medians beside their targets
 # (docs/performance.md).
 REPS ?= 10
