@@ -7,7 +7,7 @@ SHOTS_BUILD := build/debug
 WINDOWS_DIR := build/windows
 WINDOWS_SHOTS := build/windows-shots
 
-.PHONY: deps run test shots windows wine-test windows-shots format bench fuzz clean
+.PHONY: deps run test package shots windows wine-test windows-shots soak format bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,30 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) wine-test
+
+# The long reliability runs (docs/reliability.md): random use of the whole program over the realistic data set
+# and over full pages, for SOAK_SEEDS seeds from SOAK_SEED; start-up from every truncation and every changed
+# byte of the data set's three files; SOAK_KILLS kills of kedravo-script while it saves.
+SOAK_STEPS ?= 10000
+SOAK_FULL_STEPS ?= 2000
+SOAK_SEEDS ?= 3
+SOAK_SEED ?= 20240506
+SOAK_KILLS ?= 500
+soak: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS) --target reliability_soak_test reliability_damaged_startup_test \
+		reliability_kill_test
+	KEDRAVO_SOAK_STEPS=$(SOAK_STEPS) KEDRAVO_SOAK_FULL_STEPS=$(SOAK_FULL_STEPS) KEDRAVO_SOAK_SEEDS=$(SOAK_SEEDS) \
+		KEDRAVO_SOAK_SEED=$(SOAK_SEED) $(TEST_DIR)/tests/reliability/reliability_soak_test
+	KEDRAVO_DAMAGE_EVERY=1 $(TEST_DIR)/tests/reliability/reliability_damaged_startup_test
+	KEDRAVO_KILLS=$(SOAK_KILLS) $(TEST_DIR)/tests/reliability/reliability_kill_test
+
+# The Debian package of the desktop program, built from the same Release tree as `make run`.
+package: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=ON
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cd $(RUN_DIR) && cpack -G DEB
+	@echo "install it with: sudo apt install ./$(RUN_DIR)/$$(cd $(RUN_DIR) && ls kedravo_*.deb)"
 
 # Pictures of the six windows on a page with lines, through the script driver on the Qt backend, offscreen.
 shots: deps
@@ -57,20 +81,24 @@ windows-shots: windows
 	rm -rf $(WINDOWS_SHOTS)/work
 	@ls $(WINDOWS_SHOTS)/*.png
 
+# Every benchmark REPS times, Release with the Qt backend, and the medians beside their targets
+# (docs/performance.md).
+REPS ?= 10
 bench: deps
-	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEDRAVO_TESTS=OFF -DKEDRAVO_BENCH=ON
-	cmake --build build/bench -j $(JOBS)
-	build/bench/bench/bench
+	bench/run-all $(REPS)
 
-# Grows the readers' corpus in build/fuzz/corpus from the committed one; copy finds worth keeping into
-# tests/store/fuzz_corpus (after `-merge=1`), where `make test` replays them.
+# Grows the corpora of the readers and of the script parser in build/fuzz from the committed ones, FUZZ_SECONDS
+# each; copy finds worth keeping into tests/store/fuzz_corpus or tests/tools/fuzz_corpus (after `-merge=1`),
+# where `make test` replays them.
 FUZZ_SECONDS ?= 180
 fuzz: deps
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DKEDRAVO_FUZZ=ON
-	cmake --build build/fuzz -j $(JOBS) --target store_readers_fuzz
-	mkdir -p build/fuzz/corpus
+	cmake --build build/fuzz -j $(JOBS) --target store_readers_fuzz script_parser_fuzz
+	mkdir -p build/fuzz/corpus build/fuzz/script_corpus
 	build/fuzz/tests/store/store_readers_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=10 \
 		build/fuzz/corpus tests/store/fuzz_corpus
+	build/fuzz/tests/tools/script_parser_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+		build/fuzz/script_corpus tests/tools/fuzz_corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,5 +1,6 @@
 // KEDRAVO V2: the whole program on the Qt toolkit, with its dialogs, the computer's clock and its file system.
 #include "platform/posix_file_system.h"
+#include "platform/qt/japanese_qt_texts.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/system_clock.h"
@@ -10,6 +11,9 @@
 int main(int argc, char** argv) {
     using namespace kedravo;
     QApplication application(argc, argv);
+    // The desktop matches the windows with the menu entry, and so with its name and icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kedravo.kedravo"));
+    const platform::qt::JapaneseQtTexts japanese;
     platform::qt::QtToolkit toolkit;
     platform::qt::QtDialogs dialogs(toolkit);
     platform::SystemClock clock;

@@ -14,8 +14,10 @@ bool fitsCp932(std::string_view utf8) {
 
 int cp932Width(std::string_view utf8) {
     int width = 0;
-    for (char32_t c : decodeUtf8(utf8))
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t c = nextCodePoint(utf8, at);
         width += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
+    }
     return width;
 }
 

@@ -2,28 +2,29 @@
 
 namespace kedravo {
 
+char32_t nextCodePoint(std::string_view s, std::size_t& at) {
+    auto b = static_cast<unsigned char>(s[at]);
+    int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
+    char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+    bool valid = extra >= 0 && at + static_cast<std::size_t>(extra) < s.size();
+    for (int k = 1; valid && k <= extra; ++k) {
+        auto cont = static_cast<unsigned char>(s[at + static_cast<std::size_t>(k)]);
+        valid = (cont & 0xC0) == 0x80;
+        c = (c << 6) | (cont & 0x3F);
+    }
+    if (!valid) {
+        ++at;
+        return U'\uFFFD';
+    }
+    at += static_cast<std::size_t>(extra) + 1;
+    return c;
+}
+
 std::u32string decodeUtf8(std::string_view s) {
     std::u32string out;
     out.reserve(s.size());
-    std::size_t i = 0;
-    while (i < s.size()) {
-        auto b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
-        char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-        bool valid = extra >= 0 && i + static_cast<std::size_t>(extra) < s.size();
-        for (int k = 1; valid && k <= extra; ++k) {
-            auto cont = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            valid = (cont & 0xC0) == 0x80;
-            c = (c << 6) | (cont & 0x3F);
-        }
-        if (!valid) {
-            out.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        out.push_back(c);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
+    for (std::size_t at = 0; at < s.size();)
+        out.push_back(nextCodePoint(s, at));
     return out;
 }
 

@@ -7,6 +7,8 @@
 namespace kedravo {
 
 std::u32string decodeUtf8(std::string_view utf8);
+// The code point at `at` (below utf8.size()), moving `at` past it: for walking a text without a copy.
+char32_t nextCodePoint(std::string_view utf8, std::size_t& at);
 std::string encodeUtf8(std::u32string_view codePoints);
 void appendUtf8(std::string& out, char32_t c);
 

@@ -5,6 +5,7 @@
 #include "lines/price_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 
 namespace kedravo {
@@ -46,16 +47,22 @@ void 文字列整理_SUB(int mode, int n, RowTexts& table) {
     assert(n < LINE_SLOTS);
     if (n <= 0)
         return;
+    // Every list rebuild aligns three columns of up to 300 rows, so each width is measured once and the rows
+    // are padded where they stand.
+    std::array<int, LINE_SLOTS> widths{};
     int width = 0;
-    for (int r = 1; r <= n; ++r)
-        width = std::max(width, cp932Width(table[r]));
+    for (int r = 1; r <= n; ++r) {
+        widths[r] = cp932Width(table[r]);
+        width = std::max(width, widths[r]);
+    }
     if (width == 0)
         return;
     table[0] = std::string(width, ' ');
     for (int r = 1; r <= n; ++r) {
-        int spare = width - cp932Width(table[r]);
-        int before = mode == 0 ? 0 : mode == 1 ? spare / 2 : spare;
-        table[r] = std::string(before, ' ') + table[r] + std::string(spare - before, ' ');
+        const int spare = width - widths[r];
+        const int before = mode == 0 ? 0 : mode == 1 ? spare / 2 : spare;
+        table[r].insert(0, before, ' ');
+        table[r].append(spare - before, ' ');
     }
 }
 

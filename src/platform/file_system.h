@@ -55,7 +55,7 @@ public:
     virtual IoError renameOver(const std::string& from, const std::string& to) = 0;
     // Makes the folder's entries (created, renamed, removed files) durable. "" is the working directory.
     virtual IoError flushFolder(const std::string& folder) = 0;
-    // Replaces `to` if it exists; the copy is flushed to the disk.
+    // Replaces `to` if it exists, in one step: `to` is never a part of the copy. The copy is flushed to the disk.
     virtual IoError copy(const std::string& from, const std::string& to) = 0;
     virtual IoError remove(const std::string& path) = 0;
 

@@ -96,6 +96,16 @@ OpenedFile open(const std::string& path, int flags, std::optional<unsigned> perm
     return {std::move(file), IoError::None};
 }
 
+IoError writeFlushed(const std::string& path, std::string_view bytes) {
+    OpenedFile target = open(path, O_TRUNC);
+    if (!target.file)
+        return target.error;
+    for (IoError error : {target.file->write(bytes), target.file->flush()})
+        if (error != IoError::None)
+            return error;
+    return target.file->close();
+}
+
 class PosixFileLock : public FileLock {
 public:
     explicit PosixFileLock(int fd) : fd_(fd) {}
@@ -160,17 +170,21 @@ IoError PosixFileSystem::flushFolder(const std::string& folder) {
     return error;
 }
 
+// Written beside the target and renamed over it, so that a kill or a full disk never leaves a cut copy under the
+// target's name (a backup that only looks whole).
 IoError PosixFileSystem::copy(const std::string& from, const std::string& to) {
     FileContents source = read(from);
     if (source.error != IoError::None)
         return source.error;
-    OpenedFile target = createOrTruncate(to);
-    if (!target.file)
-        return target.error;
-    for (IoError error : {target.file->write(source.bytes), target.file->flush()})
-        if (error != IoError::None)
-            return error;
-    return target.file->close();
+    const std::string partial = to + ".part";
+    IoError error = writeFlushed(partial, source.bytes);
+    if (error == IoError::None)
+        error = renameOver(partial, to);
+    if (error != IoError::None) {
+        ::unlink(partial.c_str());
+        return error;
+    }
+    return flushFolder(to.substr(0, to.rfind('/') + 1));
 }
 
 IoError PosixFileSystem::remove(const std::string& path) {

@@ -78,14 +78,14 @@ std::optional<Damage> parseBasicData(Tables& t, FieldReader& reader) {
     return std::nullopt;
 }
 
+// A page the file does not give, missing or damaged as it may be, gets the spread of a missing file rather than
+// an empty one, which would show buying prices equal to selling prices.
 void readBasicData(Tables& t, StoreServices& s) {
+    for (int p = 0; p < PAGE_MAX; ++p)
+        t.PAGE_SPREAD[p] = "0.01";
     std::string path = t.DATA_DIR + BASIC_FILE;
-    if (!s.files.exists(path)) {
-        for (int p = 0; p < PAGE_MAX; ++p)
-            t.PAGE_SPREAD[p] = "0.01";
-        return;
-    }
-    readDataFile(s, path, [&t](FieldReader& reader) { return parseBasicData(t, reader); });
+    if (s.files.exists(path))
+        readDataFile(s, path, [&t](FieldReader& reader) { return parseBasicData(t, reader); });
 }
 
 void 基本データＷ_SUB(Tables& t, StoreServices& s) {

@@ -4,6 +4,8 @@
 #include "store/file_save.h"
 #include "store/stamp.h"
 
+#include <algorithm>
+
 namespace kedravo::store {
 namespace {
 
@@ -11,6 +13,14 @@ using platform::IoError;
 
 std::string fileName(const std::string& path) {
     return path.substr(folderOf(path).size());
+}
+
+// Every line the system writes ends with CR LF, so a file whose last line does not end is a cut one, even when
+// the fields it holds happen to read: the cut may have shortened the last of them.
+std::optional<Damage> cutAtTheEnd(std::string_view bytes) {
+    if (bytes.empty() || bytes.back() == '\n')
+        return std::nullopt;
+    return Damage{1 + static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n')), "最後の行が途中で切れています"};
 }
 
 void tellDamage(StoreServices& s, const std::string& path, const std::string& what) {
@@ -50,6 +60,8 @@ void readDataFile(StoreServices& s, const std::string& path, const FieldParser& 
     DecodedFile file = decodeFile(contents.bytes);
     FieldReader reader(file.text);
     std::optional<Damage> damage = parse(reader);
+    if (!damage)
+        damage = cutAtTheEnd(contents.bytes);
     // The text stops where the bytes that are not code page 932 begin.
     if (damage && file.damage && damage->line >= file.damage->line)
         damage = file.damage;

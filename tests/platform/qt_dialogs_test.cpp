@@ -1,3 +1,4 @@
+#include "platform/qt/japanese_qt_texts.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_toolkit.h"
 #include "qt_application.h"
@@ -6,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QKeyEvent>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -126,6 +129,8 @@ TEST_F(QtDialogsTest, TheSaveAsDialogProposesANameAndNeverAsksToOverwrite) {
             EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
             EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
             EXPECT_EQ(dialog.parentWidget(), c.owner < 0 ? nullptr : &kit.windowWidget(c.owner));
+            EXPECT_EQ(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), c.owner < 0)
+                << "above the always-on-top main window";
             QMetaObject::invokeMethod(&dialog, c.accept ? "accept" : "reject");
         });
         const auto chosen = dialogs.saveAs(c.owner, "データファイルを保存する場所は?", "基本データ.TXT");
@@ -136,6 +141,22 @@ TEST_F(QtDialogsTest, TheSaveAsDialogProposesANameAndNeverAsksToOverwrite) {
             EXPECT_FALSE(chosen);
         }
     }
+}
+
+// The save-as dialog is Qt's own; its labels and buttons follow the windows into Japanese.
+TEST_F(QtDialogsTest, TheSaveAsDialogIsJapaneseToo) {
+    const JapaneseQtTexts japanese;
+    ASSERT_TRUE(japanese.installed()) << "Qt's Japanese translations (qt6-translations-l10n) are missing";
+    whenModal([](QWidget& shown) {
+        auto& dialog = dynamic_cast<QFileDialog&>(shown);
+        const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(buttons);
+        for (const QAbstractButton* b : buttons->buttons())
+            EXPECT_FALSE(b->text().contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
+                << b->text().toStdString();
+        QMetaObject::invokeMethod(&dialog, "reject");
+    });
+    dialogs.saveAs(MAINFORM, "データファイルを保存する場所は?", "基本データ.TXT");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <gtest/gtest.h>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -84,6 +86,40 @@ TEST_F(QtToolkitTest, PastedTextIsHeldToTheTypingRule) {
     }
 }
 
+// A Japanese input method (fcitx, ibus) first shows the text being composed inside the box, then commits it: only
+// the commit goes in, held to the typing rule like typed text.
+TEST_F(QtToolkitTest, AnInputMethodsCommitIsHeldToTheTypingRule) {
+    const std::string nearlyFull(198, 'x');
+    const struct {
+        const char* name;
+        int control;
+        std::string before;
+        const char* committed;
+        std::string kept;
+    } cases[] = {
+        {"a page name composed in kanji", EDIT6, "", "米ドル円", "米ドル円"},
+        {"a page name cut at 20 bytes", EDIT6, "ＡＢＣＤＥＦＧＨＩ", "ドル円", "ＡＢＣＤＥＦＧＨＩド"},
+        {"a price in full-width digits cut at 14 bytes", EDIT5, "", "１０５．１２３４５", "１０５．１２３"},
+        {"a time frame in the multi-line box", EDIT7, "日足\r\n", "週足", "日足\r\n週足"},
+        {"time frames cut at 200 bytes", EDIT7, nearlyFull, "月足", nearlyFull + "月"},
+    };
+    for (const auto& c : cases) {
+        QWidget& box = widget<QWidget>(c.control);
+        kit.setText(c.control, c.before);
+        if (auto* line = qobject_cast<QLineEdit*>(&box))
+            line->end(false);
+        else
+            dynamic_cast<QPlainTextEdit&>(box).moveCursor(QTextCursor::End);
+        QInputMethodEvent composing(QString::fromUtf8(c.committed), {});
+        QApplication::sendEvent(&box, &composing);
+        EXPECT_EQ(kit.text(c.control), c.before) << c.name << ": the composition is not yet the box's text";
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(c.committed));
+        QApplication::sendEvent(&box, &commit);
+        EXPECT_EQ(kit.text(c.control), c.kept) << c.name;
+    }
+}
+
 // The multi-line box holds a paste to the rule before it goes in, so that no undo step brings back what it refused.
 TEST_F(QtToolkitTest, UndoTakesBackAPasteAsTheBoxTookIt) {
     paste(widget<QWidget>(EDIT7), QStringLiteral("日足\t週足\n"));
@@ -118,6 +154,46 @@ TEST_F(QtToolkitTest, TheKeyboardMovingTheSingleSelectionIsAClick) {
         EXPECT_EQ(recorder.events, c.events) << c.list;
     }
     EXPECT_EQ(kit.selected(LIST3), 1);
+}
+
+// What Tab stops at, as on Windows: every control that takes input, but of a radio group only the checked button.
+bool tabStop(const ControlDef& def) {
+    switch (def.kind) {
+    case ControlKind::StaticText:
+    case ControlKind::GroupBox:
+        return false;
+    case ControlKind::RadioButton:
+        return def.style & CHECKED;
+    default:
+        return true;
+    }
+}
+
+// Keyboard-only use: Tab walks a window's controls in the catalogue's order, the order they were created in, and
+// comes round to the first again.
+TEST_F(QtToolkitTest, TabFollowsTheCataloguesOrder) {
+    for (const WindowDef& window : catalogue().windows) {
+        kit.show(window.id);
+        QApplication::setActiveWindow(&kit.windowWidget(window.id));
+        std::vector<std::string> expected;
+        for (const ControlDef& def : catalogue().controls)
+            if (def.window == window.id && tabStop(def))
+                expected.push_back(def.name);
+        ASSERT_FALSE(expected.empty()) << window.name;
+        kit.windowWidget(window.id).findChild<QWidget*>(QString::fromStdString(expected.front()))->setFocus();
+
+        std::vector<std::string> visited;
+        for (std::size_t step = 0; step <= expected.size(); ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_TRUE(focused) << window.name;
+            visited.push_back(focused->objectName().toStdString());
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(focused, &tab);
+        }
+        expected.push_back(expected.front());
+        EXPECT_EQ(visited, expected) << window.name;
+        kit.hide(window.id);
+    }
 }
 
 TEST_F(QtToolkitTest, TheCloseBoxLeavesClosingToTheProgram) {

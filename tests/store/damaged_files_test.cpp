@@ -1,7 +1,11 @@
 // Damaged files at start-up: one warning naming the file and the line, what was read is kept, and the file
 // itself is kept under a time-stamped name before the save at exit can replace it.
 #include "core/cp932.h"
+#include "random_tables.h"
+#include "store/basic_data_file.h"
 #include "store/data_files.h"
+#include "store/environment_file.h"
+#include "store/price_data_file.h"
 #include "test_services.h"
 
 #include <gtest/gtest.h>
@@ -63,14 +67,59 @@ TEST(DamagedFiles, BasicDataKeepsTheTimeFramesReadInFull) {
     for (const auto& [tail, count] : cases) {
         TestStore store;
         std::string bytes =
-            cp932("バージョン,200\r\n" + std::string(20, '*') + "\r\nページ名,ドル円\r\nスプレッド,0.01\r\n" + tail);
+            cp932("バージョン,200\r\n" + std::string(20, '*') + "\r\nページ名,ドル円\r\nスプレッド,0.02\r\n" + tail);
         store.files.seed(BASIC_FILE, bytes);
         auto t = std::make_unique<Tables>();
         readBasicData(*t, store.services);
         ASSERT_EQ(store.warner.shown.size(), 1u) << tail;
         EXPECT_EQ(t->TF_COUNT[0], count) << tail;
-        EXPECT_EQ(t->PAGE_SPREAD[0], "0.01") << tail;
+        EXPECT_EQ(t->PAGE_SPREAD[0], "0.02") << tail;
+        EXPECT_EQ(t->PAGE_SPREAD[1], "0.01") << tail << ": a page the file did not give";
         EXPECT_EQ(store.files.contents(BASIC_FILE + KEPT_SUFFIX), bytes) << tail;
+    }
+}
+
+// The last field of a file can be cut and still read (a count of 32765 cut to 327), so the missing line end at
+// the very end is what tells of the cut.
+TEST(DamagedFiles, AFileCutAtItsEndIsToldEvenWhenItsFieldsRead) {
+    auto full = fullTables(0);
+    full->DATA_DIR.clear();
+    FixedWindows windows;
+    const std::string price = cp932(priceDataImage(*full));
+    const std::string basic = cp932(basicDataImage(*full));
+    const std::string environment = cp932(environmentImage("/data/", "", windows));
+    std::string lfAlone = environment;
+    std::erase(lfAlone, '\r');
+    const struct {
+        const char* name;
+        const char* file;
+        std::string bytes;
+        int lastLine; // named in the warning; 0: no warning
+    } cases[] = {
+        {"price data without its last CR LF", PRICE_FILE, price.substr(0, price.size() - 2), 3041},
+        {"price data without its last LF", PRICE_FILE, price.substr(0, price.size() - 1), 3041},
+        {"price data cut in its last count", PRICE_FILE, price.substr(0, price.size() - 4), 3041},
+        {"basic data without its last CR LF", BASIC_FILE, basic.substr(0, basic.size() - 2), 241},
+        {"environment without its last CR LF", ENVIRONMENT_FILE, environment.substr(0, environment.size() - 2), 15},
+        {"price data whole", PRICE_FILE, price, 0},
+        {"environment with LF alone", ENVIRONMENT_FILE, lfAlone, 0},
+    };
+    for (const auto& c : cases) {
+        TestStore store;
+        store.files.seed(c.file, c.bytes);
+        auto t = std::make_unique<Tables>();
+        readEnvironment(*t, store.services, windows);
+        readBasicData(*t, store.services);
+        readPriceData(*t, store.services);
+        if (c.lastLine == 0) {
+            EXPECT_TRUE(store.warner.shown.empty()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(store.warner.shown.size(), 1u) << c.name;
+        EXPECT_NE(store.warner.shown[0].second.find(std::string(c.file) + "の" + std::to_string(c.lastLine) + "行目"),
+                  std::string::npos)
+            << c.name << ": " << store.warner.shown[0].second;
+        EXPECT_EQ(store.files.contents(c.file + KEPT_SUFFIX), c.bytes) << c.name;
     }
 }
 

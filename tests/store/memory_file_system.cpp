@@ -54,6 +54,13 @@ void MemoryFileSystem::addFolder(const std::string& folder) {
     folders_.insert(absolute(folder));
 }
 
+void MemoryFileSystem::removeFolder(const std::string& folder) {
+    const std::string gone = absolute(folder);
+    std::erase_if(folders_, [&](const std::string& f) { return f.starts_with(gone); });
+    for (auto* entries : {&entries_, &flushedEntries_})
+        std::erase_if(*entries, [&](const auto& entry) { return entry.first.starts_with(gone); });
+}
+
 void MemoryFileSystem::seed(const std::string& path, const std::string& bytes, unsigned permissions) {
     auto node = std::make_shared<Node>(Node{bytes, bytes, permissions});
     entries_[absolute(path)] = node;

@@ -31,6 +31,8 @@ public:
     std::function<void(std::string& bytes)> garbleReads;
 
     void addFolder(const std::string& folder);
+    // The folder and everything in it, gone as if the user had deleted it.
+    void removeFolder(const std::string& folder);
     // A file already safe on the disk.
     void seed(const std::string& path, const std::string& bytes, unsigned permissions = 0644);
     // The file's present bytes, or nothing when there is no such file.

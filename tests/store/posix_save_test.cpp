@@ -99,6 +99,36 @@ TEST(PosixSave, AKilledSaveLeavesTheOldOrTheNewFile) {
     EXPECT_GT(seen[1], 0);
 }
 
+// A backup is a copy; one killed half way must not be left under the backup's name looking whole.
+TEST(PosixSave, AKilledCopyLeavesTheWholeCopyOrNone) {
+    TempFolder folder(memoryBackedFolder());
+    const std::string source = (folder.path / "source").string();
+    std::string bytes(4 << 20, 'x');
+    for (std::size_t i = 0; i < bytes.size(); i += 4096)
+        bytes[i] = static_cast<char>('a' + i / 4096 % 26);
+    std::ofstream(source, std::ios::binary) << bytes;
+    platform::PosixFileSystem files;
+    auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(files.copy(source, (folder.path / "timed").string()), platform::IoError::None);
+    auto copyTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
+
+    const unsigned seed = 20160301;
+    std::mt19937 random(seed);
+    for (int kill = 0; kill < 30; ++kill) {
+        const fs::path target = folder.path / ("copy" + std::to_string(kill));
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            files.copy(source, target.string());
+            _exit(0);
+        }
+        usleep(std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(copyTime.count()))(random));
+        ::kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        ASSERT_TRUE(!fs::exists(target) || fileBytes(target) == bytes) << "kill " << kill << ", seed " << seed;
+    }
+}
+
 TEST(PosixSave, ALeftoverOfAKilledSaveIsIgnoredAndThenRemoved) {
     TempFolder folder;
     auto t = fullTables(0);

@@ -1,5 +1,6 @@
 #include "platform/qt/control_look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStringList>
 #include <QStyleFactory>
@@ -16,16 +17,25 @@ int proportionalPixelSize(int size) {
     return size > 14 ? size * 5 / 6 : size;
 }
 
+// Qt answers a family that is not installed with a fontconfig search for stand-ins, once for every font made
+// from it, before it tries the next family; asking for the MS face only where it is installed gives the same
+// faces without that search.
+QStringList families(const QString& msFace, const QString& ipaFace) {
+    return QFontDatabase::hasFamily(msFace) ? QStringList{msFace, ipaFace} : QStringList{ipaFace};
+}
+
 } // namespace
 
 QFont controlFont(FontFace face, int size) {
+    static const QStringList fixed = families(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    static const QStringList proportional = families(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QFont font;
     if (face == FontFace::Fixed) {
-        font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+        font.setFamilies(fixed);
         font.setStyleHint(QFont::Monospace);
         font.setFixedPitch(true);
     } else {
-        font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+        font.setFamilies(proportional);
         size = proportionalPixelSize(size);
     }
     font.setPixelSize(size);

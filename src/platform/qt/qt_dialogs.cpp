@@ -35,6 +35,8 @@ std::optional<std::string> QtDialogs::saveAs(int ownerWindow, const std::string&
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(QStringLiteral("(*.*) (*)"));
     dialog.selectFile(QString::fromStdString(proposedName));
+    // Without an owner it would open behind the always-on-top main window, as the warning box would.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, ownerWindow < 0);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();

@@ -1,0 +1,195 @@
+// kedravo-script, a real process, killed at random moments while it saves, over the realistic data set: after
+// every kill each of the three files is its old or its new version byte for byte, a backup copy present is a
+// whole one, and the next start-up reads the files without a word. The test run kills a few dozen times;
+// `make soak` some hundreds (KEDRAVO_KILLS).
+#include "platform/posix_file_system.h"
+#include "platform/system_clock.h"
+#include "setup_folder.h"
+#include "whole_program.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <poll.h>
+#include <random>
+#include <sstream>
+#include <sys/inotify.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kedravo::reliability {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+const std::string SCRIPT = std::string(KEDRAVO_RELIABILITY_DIR) + "/shutdown_save.script";
+const std::vector<std::string> DATA_FILES = {"KANKYO.TXT", "data/基本データ.TXT", "data/価格データ.TXT"};
+const std::string BACKUP = "data/240506_070809価格データ.TXT";
+
+// A killed process leaves its writes in the system's cache, so no disk is needed: in memory the saves take a
+// fraction of the time and the kills land all through them.
+struct Folder {
+    Folder() {
+        const fs::path parent = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string pattern = (parent / "kedravo-kill-XXXXXX").string();
+        path = ::mkdtemp(pattern.data());
+        fs::copy(realisticSetup(), path, fs::copy_options::recursive);
+    }
+    ~Folder() { fs::remove_all(path); }
+    fs::path path;
+};
+
+std::optional<std::string> contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// File creations and renames in the working directory and the data folder: a save has begun.
+class SaveWatch {
+public:
+    explicit SaveWatch(const fs::path& folder) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        for (const fs::path& watched : {folder, folder / "data"})
+            ::inotify_add_watch(fd_, watched.c_str(), IN_CREATE | IN_MOVED_TO);
+    }
+    ~SaveWatch() { ::close(fd_); }
+    // Waits up to `timeout` for events; how many came.
+    int next(std::chrono::milliseconds timeout) {
+        pollfd p{fd_, POLLIN, 0};
+        if (::poll(&p, 1, static_cast<int>(timeout.count())) <= 0)
+            return 0;
+        alignas(inotify_event) char buffer[4096];
+        const ssize_t read = ::read(fd_, buffer, sizeof buffer);
+        int events = 0;
+        for (ssize_t at = 0; at < read; ++events)
+            at += static_cast<ssize_t>(sizeof(inotify_event) + reinterpret_cast<inotify_event*>(buffer + at)->len);
+        return events;
+    }
+
+private:
+    int fd_;
+};
+
+pid_t startScript(const fs::path& folder) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDOUT_FILENO);
+        ::dup2(quiet, STDERR_FILENO);
+        if (::chdir(folder.c_str()) == 0)
+            ::execl(KEDRAVO_SCRIPT, KEDRAVO_SCRIPT, SCRIPT.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    return child;
+}
+
+bool exited(pid_t child) {
+    int status = 0;
+    return ::waitpid(child, &status, WNOHANG) == child;
+}
+
+// One run to its end: the new versions of the files, and when each file was created or put in place. A kill
+// waits for one of these moments, picked at random, then a random part of the time to the next, so that the
+// kills fall all through every save rather than mostly between them.
+struct Calibration {
+    std::map<std::string, std::string> saved;
+    std::vector<Clock::time_point> moments;
+
+    Clock::duration gapAfter(std::size_t moment) const {
+        return moment + 1 < moments.size() ? moments[moment + 1] - moments[moment] : std::chrono::milliseconds(5);
+    }
+};
+
+Calibration calibrate() {
+    Folder folder;
+    SaveWatch watch(folder.path);
+    const pid_t child = startScript(folder.path);
+    Calibration c;
+    while (!exited(child))
+        c.moments.insert(c.moments.end(), static_cast<std::size_t>(watch.next(std::chrono::milliseconds(5))),
+                         Clock::now());
+    for (const std::string& file : DATA_FILES)
+        c.saved[file] = contents(folder.path / file).value_or("");
+    return c;
+}
+
+bool waitForMoment(SaveWatch& watch, std::size_t moment) {
+    for (std::size_t seen = 0; seen <= moment;) {
+        const int events = watch.next(std::chrono::seconds(60));
+        if (events == 0)
+            return false;
+        seen += static_cast<std::size_t>(events);
+    }
+    return true;
+}
+
+// A start-up in this process over the files the kill left, as the user's next start would be.
+std::vector<Warning> nextStartWarnings(const fs::path& folder) {
+    const fs::path back = fs::current_path();
+    fs::current_path(folder);
+    platform::PosixFileSystem files;
+    platform::SystemClock clock;
+    std::vector<Warning> warnings;
+    {
+        WholeProgram program(files, clock);
+        program.perform(command(script::Verb::Start));
+        warnings = program.takeWarnings();
+    }
+    fs::current_path(back);
+    return warnings;
+}
+
+std::string checkAfterKill(const fs::path& folder, const SetupFiles& old, const Calibration& c, int& newFiles) {
+    for (const std::string& file : DATA_FILES) {
+        const std::optional<std::string> now = contents(folder / file);
+        if (now != old.files.at(file) && now != c.saved.at(file))
+            return file + " is neither its old nor its new version";
+        newFiles += now == c.saved.at(file) ? 1 : 0;
+    }
+    if (auto backup = contents(folder / BACKUP); backup && backup != c.saved.at("data/価格データ.TXT"))
+        return "a backup copy that is not whole";
+    if (std::vector<Warning> warnings = nextStartWarnings(folder); !warnings.empty())
+        return "the next start warned: " + warnings[0].caption + " " + warnings[0].text;
+    return "";
+}
+
+TEST(Kills, EveryFileIsOldOrNewAndTheNextStartIsQuiet) {
+    const char* value = std::getenv("KEDRAVO_KILLS");
+    const int kills = value != nullptr ? std::atoi(value) : 40;
+    const SetupFiles old = readSetup(realisticSetup());
+    const Calibration c = calibrate();
+    ASSERT_FALSE(c.moments.empty()) << "the script wrote no file";
+    const unsigned seed = 20240506;
+    std::mt19937 random(seed);
+    int newFiles[4] = {0, 0, 0, 0}; // kills after which 0, 1, 2 or 3 files were new
+    for (int kill = 0; kill < kills; ++kill) {
+        Folder folder;
+        SaveWatch watch(folder.path);
+        const pid_t child = startScript(folder.path);
+        const auto moment = std::uniform_int_distribution<std::size_t>(0, c.moments.size() - 1)(random);
+        const auto gap = c.gapAfter(moment);
+        waitForMoment(watch, moment);
+        std::this_thread::sleep_for(std::uniform_int_distribution<Clock::rep>(0, gap.count())(random) *
+                                    Clock::duration(1));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        int fresh = 0;
+        ASSERT_EQ(checkAfterKill(folder.path, old, c, fresh), "") << "kill " << kill << ", seed " << seed;
+        ++newFiles[fresh];
+    }
+    std::cout << kills << " kills at " << c.moments.size() << " moments of saving; new files after them: none "
+              << newFiles[0] << ", one " << newFiles[1] << ", two " << newFiles[2] << ", all three " << newFiles[3]
+              << std::endl;
+}
+
+} // namespace
+} // namespace kedravo::reliability

@@ -1,0 +1,69 @@
+#include "script_lines.h"
+
+#include "platform/scripted/script_text.h"
+
+#include <cstdio>
+
+namespace kedravo::script::test {
+namespace {
+
+std::string nameOf(const Target& target, const platform::Catalogue& catalogue) {
+    const auto at = static_cast<std::size_t>(target.id);
+    return target.isWindow ? catalogue.windows[at].name : catalogue.controls[at].name;
+}
+
+// `cancel` without quotes cancels; any text, "cancel" included, is quoted.
+std::string answerText(const std::optional<std::string>& text) {
+    return text ? platform::quoteText(*text) : "cancel";
+}
+
+std::string clockText(const platform::LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+} // namespace
+
+std::string scriptLine(const Command& c, const platform::Catalogue& catalogue) {
+    const std::string name = nameOf(c.target, catalogue);
+    switch (c.verb) {
+    case Verb::AnswerInput:
+        return "answer input " + answerText(c.text);
+    case Verb::AnswerSave:
+        return "answer save " + answerText(c.text);
+    case Verb::Clock:
+        return "clock " + clockText(c.time);
+    case Verb::Start:
+        return "start";
+    case Verb::Click:
+        return "click " + name;
+    case Verb::Pick:
+        return "pick " + name + ' ' + std::to_string(c.position);
+    case Verb::Row:
+        return "row " + name + ' ' + std::to_string(c.position);
+    case Verb::Type:
+        return "type " + name + ' ' + platform::quoteText(c.text.value_or(""));
+    case Verb::Close:
+        return "close";
+    case Verb::Show: {
+        std::string line = "show";
+        for (const Target& target : c.shown)
+            line += ' ' + nameOf(target, catalogue);
+        return line;
+    }
+    case Verb::Snap:
+        return "snap " + name + ' ' + platform::quoteText(c.text.value_or(""));
+    }
+    return "";
+}
+
+std::string scriptText(const std::vector<Command>& commands, const platform::Catalogue& catalogue) {
+    std::string text;
+    for (const Command& c : commands)
+        text += scriptLine(c, catalogue) + '\n';
+    return text;
+}
+
+} // namespace kedravo::script::test
