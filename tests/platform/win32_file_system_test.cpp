@@ -68,6 +68,7 @@ TEST_F(Win32FileSystemTest, FilesWithJapaneseNamesAreWrittenReplacedCopiedAndRem
     EXPECT_EQ(files->read(price).bytes, "new\r\n");
     EXPECT_FALSE(files->exists(temporary));
     EXPECT_EQ(files->read(copy).bytes, "short");
+    EXPECT_FALSE(files->exists(copy + ".part"));
     EXPECT_TRUE(files->isDirectory(folder));
     EXPECT_FALSE(files->isDirectory(price));
     EXPECT_EQ(files->remove(copy), IoError::None);

@@ -165,13 +165,19 @@ IoError Win32FileSystem::flushFolder(const std::string& folder) {
     return folder.empty() || isDirectory(folder) ? IoError::None : IoError::NotFound;
 }
 
+// The system copies to a file beside the target, which then replaces the target in one step.
 IoError Win32FileSystem::copy(const std::string& from, const std::string& to) {
-    if (!CopyFileW(widen(from).c_str(), widen(to).c_str(), FALSE))
-        return lastError();
-    Handle copied(openFile(to, GENERIC_WRITE, 0, OPEN_EXISTING));
-    if (!copied.valid())
-        return lastError();
-    return succeeded(FlushFileBuffers(copied.get()));
+    const std::string partial = to + ".part";
+    IoError error = succeeded(CopyFileW(widen(from).c_str(), widen(partial).c_str(), FALSE));
+    if (error == IoError::None) {
+        Handle copied(openFile(partial, GENERIC_WRITE, 0, OPEN_EXISTING));
+        error = copied.valid() ? succeeded(FlushFileBuffers(copied.get())) : lastError();
+    }
+    if (error == IoError::None)
+        error = renameOver(partial, to);
+    if (error != IoError::None)
+        DeleteFileW(widen(partial).c_str());
+    return error;
 }
 
 IoError Win32FileSystem::remove(const std::string& path) {
