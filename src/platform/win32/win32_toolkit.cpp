@@ -14,7 +14,9 @@ constexpr std::string_view LINE_BREAK = "\r\n";
 
 Win32Toolkit::Win32Toolkit() = default;
 
+// The event sink may be gone already; nothing destroying the windows does is the user's.
 Win32Toolkit::~Win32Toolkit() {
+    events_ = nullptr;
     for (WindowState& window : windows_)
         if (window.handle != nullptr)
             DestroyWindow(window.handle);
