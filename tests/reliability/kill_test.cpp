@@ -162,7 +162,7 @@ std::string checkAfterKill(const fs::path& folder, const SetupFiles& old, const 
 
 TEST(Kills, EveryFileIsOldOrNewAndTheNextStartIsQuiet) {
     const char* value = std::getenv("KEDRAVO_KILLS");
-    const int kills = value != nullptr ? std::atoi(value) : 40;
+    const int kills = value != nullptr ? std::atoi(value) : 50;
     const SetupFiles old = readSetup(realisticSetup());
     const Calibration c = calibrate();
     ASSERT_FALSE(c.moments.empty()) << "the script wrote no file";
