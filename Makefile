@@ -25,7 +25,8 @@ test: deps
 
 # The long reliability runs (docs/reliability.md): random use of the whole program over the realistic data set
 # and over full pages, for SOAK_SEEDS seeds from SOAK_SEED; start-up from every truncation and every changed
-# byte of the data set's three files; SOAK_KILLS kills of kedravo-script while it saves.
+# byte of the data set's three files; SOAK_KILLS kills of kedravo-script while it saves; one scenario of each
+# window under valgrind memcheck, on a build without the sanitizers.
 SOAK_STEPS ?= 10000
 SOAK_FULL_STEPS ?= 2000
 SOAK_SEEDS ?= 3
@@ -39,6 +40,9 @@ soak: deps
 		KEDRAVO_SOAK_SEED=$(SOAK_SEED) $(TEST_DIR)/tests/reliability/reliability_soak_test
 	KEDRAVO_DAMAGE_EVERY=1 $(TEST_DIR)/tests/reliability/reliability_damaged_startup_test
 	KEDRAVO_KILLS=$(SOAK_KILLS) $(TEST_DIR)/tests/reliability/reliability_kill_test
+	cmake -S . -B build/memcheck -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_TESTS=OFF -DKEDRAVO_QT=OFF
+	cmake --build build/memcheck -j $(JOBS) --target kedravo-script
+	tests/reliability/memcheck-scenarios.sh build/memcheck/tools/kedravo-script/kedravo-script
 
 # The Debian package of the desktop program, built from the same Release tree as `make run`.
 package: deps

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <sstream>
 
 namespace kedravo::reliability {
@@ -127,6 +128,7 @@ std::string describe(const Operation& o) {
 TEST(Faults, AFailureAtAnyFileOperationOfAWholeRunLosesNothing) {
     const std::vector<Operation> operations = FaultedRun([](const Operation&) { return IoError::None; }).files.log;
     ASSERT_GT(operations.size(), 20u);
+    std::cout << operations.size() << " file operations, each failing in three ways" << std::endl;
     for (std::size_t at = 0; at < operations.size(); ++at)
         for (const IoError error : {IoError::NoSpace, IoError::NoPermission, IoError::Failed}) {
             std::size_t seen = 0;

@@ -5,8 +5,6 @@
 #include "ui/controls.h"
 #include "whole_program.h"
 
-#include <cstdio>
-
 namespace kedravo::reliability {
 namespace {
 

@@ -85,6 +85,7 @@ private:
         for (const Warning& w : program_.takeWarnings())
             if (!ANSWERS_TO_INPUT.contains(w.caption))
                 return "an unexpected warning:" + describe({w});
+        // Answers and the clock set between a close and the next start: no program to check.
         if (!program_.running())
             return "";
         return brokenInvariant(program_.tables(), program_.toolkit());

@@ -4,6 +4,7 @@
 #include "setup_folder.h"
 #include "soak.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -47,6 +48,9 @@ void soak(unsigned seed, int steps, const std::filesystem::path& setup) {
     crashedCommands = &commands;
     const std::optional<SoakFailure> failure = randomRun(seed, steps, setup, commands);
     crashedCommands = nullptr;
+    const auto restarts = std::count_if(commands.begin(), commands.end(),
+                                        [](const script::Command& c) { return c.verb == script::Verb::Close; });
+    std::cout << "  " << commands.size() << " commands performed, " << restarts << " restarts" << std::endl;
     if (!failure)
         return;
     const auto budget = std::chrono::seconds(fromEnvironment("KEDRAVO_SOAK_SHORTEN_SECONDS", 60));
