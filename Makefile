@@ -92,16 +92,19 @@ bench: deps
 	bench/run-all $(REPS)
 
 # Grows the corpora of the readers and of the script parser in build/fuzz from the committed ones, FUZZ_SECONDS
-# each; copy finds worth keeping into tests/store/fuzz_corpus or tests/tools/fuzz_corpus (after `-merge=1`),
+# each unless FUZZ_READERS_SECONDS or FUZZ_SCRIPT_SECONDS say otherwise (the readers run far fewer inputs a
+# second); copy finds worth keeping into tests/store/fuzz_corpus or tests/tools/fuzz_corpus (after `-merge=1`),
 # where `make test` replays them.
 FUZZ_SECONDS ?= 180
+FUZZ_READERS_SECONDS ?= $(FUZZ_SECONDS)
+FUZZ_SCRIPT_SECONDS ?= $(FUZZ_SECONDS)
 fuzz: deps
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DKEDRAVO_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS) --target store_readers_fuzz script_parser_fuzz
 	mkdir -p build/fuzz/corpus build/fuzz/script_corpus
-	build/fuzz/tests/store/store_readers_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=10 \
+	build/fuzz/tests/store/store_readers_fuzz -max_total_time=$(FUZZ_READERS_SECONDS) -max_len=8192 -timeout=10 \
 		build/fuzz/corpus tests/store/fuzz_corpus
-	build/fuzz/tests/tools/script_parser_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	build/fuzz/tests/tools/script_parser_fuzz -max_total_time=$(FUZZ_SCRIPT_SECONDS) -max_len=4096 -timeout=10 \
 		build/fuzz/script_corpus tests/tools/fuzz_corpus
 
 format:
