@@ -2,6 +2,29 @@
 
 namespace kedravo::platform::win32 {
 
+namespace {
+
+HFONT createFont(FontFace face, int size) {
+    const bool fixed = face == FontFace::Fixed;
+    return CreateFontW(-size, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, (fixed ? FIXED_PITCH : VARIABLE_PITCH) | FF_MODERN,
+                       fixed ? L"ＭＳ ゴシック" : L"ＭＳ Ｐゴシック");
+}
+
+// MS PGothic's digits are half an em wide. A stand-in for it (IPAPGothic under Wine) has digits of 0.63 em, and
+// the boxes above 14 pixels, drawn for the narrower digits, would cut their dates, times and prices.
+bool digitsWiderThanMsPGothic(HFONT font, int size) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    SIZE digit{};
+    GetTextExtentPoint32W(screen, L"0", 1, &digit);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return digit.cx * 100 > size * 55;
+}
+
+} // namespace
+
 ControlFonts::~ControlFonts() {
     for (const auto& [key, font] : fonts_)
         DeleteObject(font);
@@ -10,10 +33,12 @@ ControlFonts::~ControlFonts() {
 HFONT ControlFonts::get(FontFace face, int size) {
     HFONT& font = fonts_[{face, size}];
     if (font == nullptr) {
-        const bool fixed = face == FontFace::Fixed;
-        font = CreateFontW(-size, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, (fixed ? FIXED_PITCH : VARIABLE_PITCH) | FF_MODERN,
-                           fixed ? L"ＭＳ ゴシック" : L"ＭＳ Ｐゴシック");
+        font = createFont(face, size);
+        // Made smaller by the same measure as on the Qt backend, which always draws with IPAPGothic.
+        if (face == FontFace::Proportional && size > 14 && digitsWiderThanMsPGothic(font, size)) {
+            DeleteObject(font);
+            font = createFont(face, size * 5 / 6);
+        }
     }
     return font;
 }

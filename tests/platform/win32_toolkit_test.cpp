@@ -1,0 +1,55 @@
+// What the Win32 toolkit must do beyond the contract every backend keeps: texts the program shows fit the boxes
+// the catalogue gives them, in whatever face stands in for MS PGothic.
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_toolkit.h"
+#include "ui/catalogue.h"
+#include "ui/controls.h"
+
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace kedravo::platform::win32 {
+namespace {
+
+using namespace ui;
+
+struct Ignore : EventSink {
+    void raise(int, Event) override {}
+};
+
+HWND controlHandle(Win32Toolkit& kit, const ControlDef& def) {
+    const POINT middle{def.left + def.width / 2, def.top + def.height / 2};
+    return ChildWindowFromPoint(kit.windowHandle(def.window), middle);
+}
+
+// The width the control's font needs for the text, with an edit box's margins.
+int neededWidth(HWND control, const std::wstring& text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    const auto margins = static_cast<DWORD>(SendMessageW(control, EM_GETMARGINS, 0, 0));
+    return extent.cx + LOWORD(margins) + HIWORD(margins);
+}
+
+// Texts the program puts into the controls of the catalogue's larger fonts: a date, a time, a price.
+TEST(Win32Toolkit, DatesTimesAndPricesFitTheirBoxes) {
+    Win32Toolkit kit;
+    Ignore ignore;
+    kit.create(catalogue(), ignore);
+    const std::pair<int, const char*> cases[] = {
+        {EDIT3, "2016/12/31"}, {EDIT4, "23:59:59"}, {TEXT8, "999.99999"}, {TEXT1, "999.99999"}};
+    for (const auto& [control, text] : cases) {
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        HWND handle = controlHandle(kit, def);
+        ASSERT_NE(handle, nullptr) << def.name;
+        RECT client{};
+        GetClientRect(handle, &client);
+        EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+    }
+}
+
+} // namespace
+} // namespace kedravo::platform::win32
