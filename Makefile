@@ -74,7 +74,7 @@ windows: deps
 # Under Wine: the code page tables, the toolkit contract and the dialogs on the Win32 backend, and every scenario
 # on it against the headless transcripts and files.
 wine-test: windows
-	scripts/with-wine bash -c "cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)"
+	scripts/with-wine bash -c "cd $(WINDOWS_DIR) && ctest --output-on-failure --timeout 300 -j $(JOBS)"
 
 # The six windows on the Win32 backend under Wine, as `make shots` pictures them on Qt.
 windows-shots: windows
