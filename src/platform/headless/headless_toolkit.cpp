@@ -1,5 +1,6 @@
 #include "platform/headless/headless_toolkit.h"
 
+#include "platform/edit_lines.h"
 #include "platform/typing_rule.h"
 
 #include <algorithm>
@@ -7,8 +8,6 @@
 
 namespace kedravo::platform {
 namespace {
-
-constexpr std::string_view LINE_BREAK = "\r\n";
 
 bool has(const ControlDef& def, unsigned style) {
     return (def.style & style) != 0;
@@ -101,23 +100,12 @@ std::string HeadlessToolkit::text(int control) {
     return this->control(control).text;
 }
 
-std::vector<std::string> HeadlessToolkit::lines(int control) {
-    const std::string& text = this->control(control, ControlKind::EditBox).text;
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(LINE_BREAK, start)) != std::string::npos; start = at + LINE_BREAK.size())
-        lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
 int HeadlessToolkit::lineCount(int control) {
-    return static_cast<int>(lines(control).size());
+    return static_cast<int>(editLines(this->control(control, ControlKind::EditBox).text).size());
 }
 
 std::string HeadlessToolkit::line(int control, int n) {
-    std::vector<std::string> all = lines(control);
-    return n >= 1 && n <= static_cast<int>(all.size()) ? all[static_cast<std::size_t>(n - 1)] : std::string();
+    return editLine(this->control(control, ControlKind::EditBox).text, n);
 }
 
 void HeadlessToolkit::clear(int control) {

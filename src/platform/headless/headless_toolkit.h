@@ -69,7 +69,6 @@ private:
     ControlState& control(int id);
     ControlState& control(int id, ControlKind kind);
     ControlState& itemControl(int id);
-    std::vector<std::string> lines(int control);
     int groupOf(const ControlDef& radio) const;
     void checkRadio(ControlState& radio);
     Refusal refusal(const ControlState& control);

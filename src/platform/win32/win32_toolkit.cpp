@@ -1,16 +1,12 @@
 #include "platform/win32/win32_toolkit.h"
 
+#include "platform/edit_lines.h"
 #include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 
 #include <cassert>
 
 namespace kedravo::platform::win32 {
-namespace {
-
-constexpr std::string_view LINE_BREAK = "\r\n";
-
-} // namespace
 
 Win32Toolkit::Win32Toolkit() = default;
 
@@ -135,23 +131,12 @@ std::string Win32Toolkit::text(int control) {
 }
 
 // The edit control's own line count counts the lines as wrapped on the screen; these are the lines of the text.
-std::vector<std::string> Win32Toolkit::lines(int control) {
-    const std::string text = this->text(control);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(LINE_BREAK, start)) != std::string::npos; start = at + LINE_BREAK.size())
-        lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
 int Win32Toolkit::lineCount(int control) {
-    return static_cast<int>(lines(control).size());
+    return static_cast<int>(editLines(text(control)).size());
 }
 
 std::string Win32Toolkit::line(int control, int n) {
-    std::vector<std::string> all = lines(control);
-    return n >= 1 && n <= static_cast<int>(all.size()) ? all[static_cast<std::size_t>(n - 1)] : std::string();
+    return editLine(text(control), n);
 }
 
 void Win32Toolkit::scrollToEnd(int control) {

@@ -93,7 +93,6 @@ private:
     ControlState& control(int id);
     ControlState* controlOf(HWND handle);
     bool isList(const ControlState& c) const;
-    std::vector<std::string> lines(int control);
     Refusal refusal(const ControlState& control);
 
     ControlFonts fonts_;
