@@ -2,21 +2,15 @@
 
 #include "random_tables.h"
 #include "store/data_files.h"
+#include "support/fuzz_require.h"
 #include "test_services.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace kedravo::store::test {
 namespace {
 
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
+using kedravo::test::require;
 
 void requireInBounds(const Tables& t) {
     for (int p = 0; p < PAGE_SLOTS; ++p) {

@@ -1,25 +1,12 @@
 // The fuzzer's corpus, replayed under the sanitizers of the ordinary test build.
 #include "fuzz_readers.h"
-
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
+#include "support/corpus_replay.h"
 
 namespace kedravo::store::test {
 namespace {
 
 TEST(FuzzCorpus, EveryInputReadsSavesAndReadsBackUnchanged) {
-    int inputs = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(STORE_FUZZ_CORPUS)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        SCOPED_TRACE(entry.path().filename().string());
-        fuzzReaders(bytes.str());
-        ++inputs;
-    }
-    EXPECT_GT(inputs, 0);
+    EXPECT_GT(kedravo::test::replayCorpus(STORE_FUZZ_CORPUS, fuzzReaders), 0);
 }
 
 } // namespace

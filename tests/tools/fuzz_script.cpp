@@ -2,20 +2,13 @@
 
 #include "script.h"
 #include "script_lines.h"
+#include "support/fuzz_require.h"
 #include "ui/catalogue.h"
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace kedravo::script::test {
 namespace {
 
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
+using kedravo::test::require;
 
 bool hasTarget(Verb verb) {
     return verb == Verb::Click || verb == Verb::Pick || verb == Verb::Row || verb == Verb::Type || verb == Verb::Snap;
