@@ -6,6 +6,19 @@ if(NOT GTest_FOUND AND CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest/googl
   add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
 
+# kedravo_add_fuzzer(NAME name SOURCE entry.cpp LIB harness): a libFuzzer target for `make fuzz`, built only
+# with KEDRAVO_FUZZ (clang).
+function(kedravo_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME;SOURCE;LIB" "" ${ARGN})
+  if(NOT KEDRAVO_FUZZ)
+    return()
+  endif()
+  add_executable(${F_NAME} ${F_SOURCE})
+  kedravo_warnings(${F_NAME})
+  target_link_libraries(${F_NAME} PRIVATE ${F_LIB})
+  target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+endfunction()
+
 function(kedravo_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})

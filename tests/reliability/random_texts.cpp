@@ -1,8 +1,10 @@
 #include "random_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace kedravo::reliability {
@@ -131,22 +133,27 @@ std::string timeFrameList(std::mt19937& random, const Tables& t, int slot) {
     return text;
 }
 
-std::string dateText(std::mt19937& random) {
+namespace {
+
+// Three numbers in their layout, each from its range; now and then an odd text instead.
+std::string threeNumbers(std::mt19937& random, const char* layout, const std::array<std::pair<int, int>, 3>& ranges) {
     if (chance(random, 0.3))
         return oddText(random);
     char text[16];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d", between(random, 2020, 2030), between(random, 1, 12),
-                  between(random, 1, 28));
+    std::snprintf(text, sizeof text, layout, between(random, ranges[0].first, ranges[0].second),
+                  between(random, ranges[1].first, ranges[1].second),
+                  between(random, ranges[2].first, ranges[2].second));
     return text;
 }
 
+} // namespace
+
+std::string dateText(std::mt19937& random) {
+    return threeNumbers(random, "%04d/%02d/%02d", {{{2020, 2030}, {1, 12}, {1, 28}}});
+}
+
 std::string timeText(std::mt19937& random) {
-    if (chance(random, 0.3))
-        return oddText(random);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", between(random, 0, 23), between(random, 0, 59),
-                  between(random, 0, 59));
-    return text;
+    return threeNumbers(random, "%02d:%02d:%02d", {{{0, 23}, {0, 59}, {0, 59}}});
 }
 
 } // namespace kedravo::reliability
