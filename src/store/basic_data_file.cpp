@@ -88,12 +88,12 @@ void readBasicData(Tables& t, StoreServices& s) {
         readDataFile(s, path, [&t](FieldReader& reader) { return parseBasicData(t, reader); });
 }
 
-void 基本データＷ_SUB(Tables& t, StoreServices& s) {
+bool 基本データＷ_SUB(Tables& t, StoreServices& s, SaveMode mode) {
     StorableTexts texts;
     keepStorable(t, texts);
     texts.tell(s.warner, BASIC_FILE);
     std::string path = t.DATA_DIR + BASIC_FILE;
-    saveFile(s, SaveJob{path, BASIC_FILE, utf8ToCp932(basicDataImage(t)).text, nullptr, nullptr});
+    return saveFile(s, SaveJob{path, BASIC_FILE, utf8ToCp932(basicDataImage(t)).text, nullptr, nullptr}, mode);
 }
 
 } // namespace kedravo::store

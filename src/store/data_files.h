@@ -2,6 +2,7 @@
 // The three data files, their backup copy and the data folder lock, as start-up and shut-down call them.
 // Every failure is told to the user through STOP_SUB; nothing is lost silently.
 #include "core/tables.h"
+#include "store/file_save.h"
 #include "store/store_services.h"
 
 #include <memory>
@@ -23,12 +24,12 @@ void readPriceData(Tables& t, StoreServices& s);
 // of a later version than 200 gives nothing after its first line, and is kept beside itself with a warning.
 void readEnvironment(Tables& t, StoreServices& s, WindowPositions& windows);
 
-// Writers, each a crash-safe replace of the whole file. Each returns once the file is stored: in its place, or
-// after a few told attempts in an emergency copy whose full path the user is told. A text no file can hold
-// (a double quote, a character outside code page 932) is replaced in the tables first, and the user told.
-void 価格データW_SUB(Tables& t, StoreServices& s);
-void 基本データＷ_SUB(Tables& t, StoreServices& s);
-void 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows);
+// Writers, each a crash-safe replace of the whole file, as hard as `mode` says (store/file_save.h); true when the
+// file is stored. A text no file can hold (a double quote, a character outside code page 932) is replaced in the
+// tables first, and the user told.
+bool 価格データW_SUB(Tables& t, StoreServices& s, SaveMode mode = SaveMode::UntilStored);
+bool 基本データＷ_SUB(Tables& t, StoreServices& s, SaveMode mode = SaveMode::UntilStored);
+bool 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows, SaveMode mode = SaveMode::UntilStored);
 void データバックアップ_SUB(Tables& t, StoreServices& s);
 
 // The 13-character stamp cut from "YYYY/MM/DD" and "HH:MM:SS".

@@ -111,10 +111,10 @@ void readEnvironment(Tables& t, StoreServices& s, WindowPositions& windows) {
         tellNewerVersion(s, ENVIRONMENT_FILE, version);
 }
 
-void 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows) {
+bool 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows, SaveMode mode) {
     std::string image = environmentImage(storableFolder(t.DATA_DIR, "データフォルダー", s.warner),
                                          storableFolder(t.BACKUP_DIR, "バックアップ先のフォルダー", s.warner), windows);
-    saveFile(s, SaveJob{ENVIRONMENT_FILE, ENVIRONMENT_FILE, utf8ToCp932(image).text, nullptr, nullptr});
+    return saveFile(s, SaveJob{ENVIRONMENT_FILE, ENVIRONMENT_FILE, utf8ToCp932(image).text, nullptr, nullptr}, mode);
 }
 
 } // namespace kedravo::store

@@ -37,6 +37,11 @@ bool saveEmergencyCopy(StoreServices& s, const SaveJob& job, const SaveFailure& 
     return false;
 }
 
+void tellPostponed(StoreServices& s, const SaveJob& job, const SaveFailure& cause) {
+    s.warner.STOP_SUB("保存エラー", shownPath(s.files, job.path) + "に保存できませんでした（" + reasonText(cause) +
+                                        "）。\r\n次の変更の時と終了の時に再度保存します。");
+}
+
 } // namespace
 
 Message retryWriteMessage(platform::FileSystem& files, const std::string& path, const SaveFailure& failure) {
@@ -52,11 +57,17 @@ std::vector<std::string> fallbackFolders(platform::FileSystem& files) {
     return folders;
 }
 
-void saveFile(StoreServices& s, const SaveJob& job) {
+bool saveFile(StoreServices& s, const SaveJob& job, SaveMode mode) {
     for (;;) {
         std::optional<SaveFailure> failure = attemptInPlace(s, job);
-        if (!failure || saveEmergencyCopy(s, job, *failure))
-            return;
+        if (!failure)
+            return true;
+        if (mode == SaveMode::DuringSession) {
+            tellPostponed(s, job, *failure);
+            return false;
+        }
+        if (saveEmergencyCopy(s, job, *failure))
+            return true;
         s.warner.STOP_SUB("保存エラー", job.name + "をどこにも保存できませんでした（" + reasonText(*failure) +
                                             "）。\r\nディスクの空きと書込みの許可を確かめてからOKを押してください。"
                                             "再度書込みます。");

@@ -27,8 +27,11 @@ Message retryWriteMessage(platform::FileSystem& files, const std::string& path, 
 // Folders where a copy is kept when its own folder will not take it: the working directory, then home.
 std::vector<std::string> fallbackFolders(platform::FileSystem& files);
 
-// Returns once the bytes are stored, in their place or in a time-stamped emergency copy whose full path the
-// user is told. Where nothing can be written the user is asked to make room, and it tries again.
-void saveFile(StoreServices& s, const SaveJob& job);
+// At exit a save returns only once the bytes are stored: in their place or in a time-stamped emergency copy whose
+// full path the user is told; where nothing can be written the user is asked to make room, and it tries again.
+// During the session a failure is told once and the file is left to the next change and the exit, so that the
+// trader is never held in a loop of boxes. True when the bytes are stored somewhere.
+enum class SaveMode { UntilStored, DuringSession };
+bool saveFile(StoreServices& s, const SaveJob& job, SaveMode mode = SaveMode::UntilStored);
 
 } // namespace kedravo::store
