@@ -46,6 +46,7 @@ struct WindowDef {
     bool closeBox;
     bool topmost;
     bool visibleAtStart;
+    bool undoKeys; // takes the undo and redo key chords, over its edit boxes' own
 };
 
 struct Catalogue {

@@ -4,16 +4,31 @@
 #include "platform/catalogue.h"
 
 #include <string>
+#include <vector>
 
 namespace kedravo::platform {
 
-enum class Event { On, Change, Click, End };
+// Undo and Redo come from a window's context menu or its key chords (platform/key_chords.h), beside its controls.
+enum class Event { On, Change, Click, End, Undo, Redo };
 
-// Receives the events raised by the user. `control` is a control id, or for Event::End a window id.
+// Events raised on a window rather than on one of its controls.
+constexpr bool isWindowEvent(Event event) {
+    return event == Event::End || event == Event::Undo || event == Event::Redo;
+}
+
+// Receives the events raised by the user. `control` is a control id, or for a window event a window id.
 class EventSink {
 public:
     virtual ~EventSink() = default;
     virtual void raise(int control, Event event) = 0;
+};
+
+// One entry of a window's context menu: choosing it raises `event` on the window.
+struct MenuItem {
+    Event event;
+    std::string text;
+    bool enabled = true;
+    bool operator==(const MenuItem&) const = default;
 };
 
 struct Position {
@@ -39,6 +54,9 @@ public:
     virtual void activate(int window) = 0;
     virtual Position position(int window) = 0;
     virtual void move(int window, Position position) = 0;
+    // The menu a right click anywhere on the window opens; none when empty.
+    virtual void setMenu(int window, const std::vector<MenuItem>& items) = 0;
+    virtual std::vector<MenuItem> menu(int window) = 0;
 
     // Any control.
     virtual void setEnabled(int control, bool enabled) = 0;
@@ -71,6 +89,15 @@ public:
 // refused characters apply, events are raised) and says why it was refused, if it was.
 enum class Refusal { None, Hidden, Disabled, ReadOnly };
 
+// A letter key with its modifiers; `key` is 'A' to 'Z'.
+struct KeyChord {
+    bool control = false;
+    bool shift = false;
+    bool alt = false;
+    char key = 0;
+    bool operator==(const KeyChord&) const = default;
+};
+
 class UserInput {
 public:
     virtual ~UserInput() = default;
@@ -79,6 +106,8 @@ public:
     virtual Refusal clickRow(int control, int row) = 0;             // list box
     virtual Refusal type(int control, const std::string& text) = 0; // replaces the whole text, char by char
     virtual Refusal closeWindow(int window) = 0;                    // the close box
+    virtual Refusal chooseMenuItem(int window, int position) = 0;   // from the window's context menu
+    virtual Refusal pressKeys(int window, KeyChord chord) = 0;      // a key chord with the window active
 };
 
 } // namespace kedravo::platform

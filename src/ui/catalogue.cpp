@@ -1,8 +1,8 @@
 #include "ui/catalogue.h"
 
-#include <array>
-
 #include "ui/controls.h"
+
+#include <array>
 
 namespace kedravo::ui {
 namespace {
@@ -26,12 +26,13 @@ constexpr FontFace F = FontFace::Fixed;
 
 // The main window's caption is set at start-up; the others are fixed here.
 constexpr std::array<WindowDef, WINDOW_COUNT> windows{{
-    {MAINFORM, "MAINFORM", "", 950, 564, 406, 460, true, true, true},
-    {FORM2, "FORM2", "更新ウインドウ", 543, 220, 264, 392, false, false, false},
-    {FORM3, "FORM3", "過去の価格入力ウインドウ", 536, 357, 208, 196, false, false, false},
-    {FORM4, "FORM4", "ページ設定ウインドウ", 837, 283, 165, 460, false, false, false},
-    {FORM5, "FORM5", "任意の削除ウインドウ", 537, 630, 281, 338, false, false, false},
-    {FORM6, "FORM6", "価格のシフト・ウインドウ", 1289, 450, 290, 460, false, false, false},
+    {MAINFORM, "MAINFORM", "", 950, 564, 406, 460, true, true, true, true},
+    {FORM2, "FORM2", "更新ウインドウ", 543, 220, 264, 392, false, false, false, true},
+    {FORM3, "FORM3", "過去の価格入力ウインドウ", 536, 357, 208, 196, false, false, false, true},
+    // Its own キャンセル takes back what it holds; its boxes keep their typing undo.
+    {FORM4, "FORM4", "ページ設定ウインドウ", 837, 283, 165, 460, false, false, false, false},
+    {FORM5, "FORM5", "任意の削除ウインドウ", 537, 630, 281, 338, false, false, false, true},
+    {FORM6, "FORM6", "価格のシフト・ウインドウ", 1289, 450, 290, 460, false, false, false, true},
 }};
 
 constexpr unsigned MAIN_LIST = MULTI_LINE | READ_ONLY | VERTICAL_SCROLL | WRAP_LINES | WHITE_ON_BLACK;

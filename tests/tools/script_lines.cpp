@@ -9,7 +9,14 @@ namespace {
 
 std::string nameOf(const Target& target, const platform::Catalogue& catalogue) {
     const auto at = static_cast<std::size_t>(target.id);
+    if (target.isMenu)
+        return catalogue.windows[at].name + std::string(".menu");
     return target.isWindow ? catalogue.windows[at].name : catalogue.controls[at].name;
+}
+
+std::string chordText(const platform::KeyChord& chord) {
+    return std::string(chord.control ? "ctrl+" : "") + (chord.shift ? "shift+" : "") + (chord.alt ? "alt+" : "") +
+           static_cast<char>(chord.key - 'A' + 'a');
 }
 
 // `cancel` without quotes cancels; any text, "cancel" included, is quoted.
@@ -55,6 +62,10 @@ std::string scriptLine(const Command& c, const platform::Catalogue& catalogue) {
     }
     case Verb::Snap:
         return "snap " + name + ' ' + platform::quoteText(c.text.value_or(""));
+    case Verb::Key:
+        return "key " + name + ' ' + chordText(c.chord);
+    case Verb::Menu:
+        return "menu " + name + ' ' + platform::quoteText(c.text.value_or(""));
     }
     return "";
 }

@@ -27,12 +27,19 @@ std::string quotedName(const Word& word) {
     return '"' + word.text + '"';
 }
 
+constexpr std::string_view MENU_SUFFIX = ".menu";
+
 std::string readTarget(const Word& name, const Catalogue& catalogue, Target& target) {
-    for (const platform::WindowDef& w : catalogue.windows)
+    for (const platform::WindowDef& w : catalogue.windows) {
         if (name.text == w.name) {
             target = {true, w.id};
             return "";
         }
+        if (name.text == w.name + std::string(MENU_SUFFIX)) {
+            target = {true, w.id, true};
+            return "";
+        }
+    }
     for (const platform::ControlDef& c : catalogue.controls)
         if (name.text == c.name) {
             target = {false, c.id};
@@ -133,11 +140,39 @@ std::string readShow(const Words& words, const Catalogue& catalogue, Command& co
     return "";
 }
 
+std::string readWindow(const Word& name, const Catalogue& catalogue, Target& target) {
+    if (std::string error = readTarget(name, catalogue, target); !error.empty())
+        return error;
+    return target.isWindow && !target.isMenu ? "" : name.text + " is not a window";
+}
+
 std::string readSnap(const Words& words, const Catalogue& catalogue, Command& command) {
     command.text = words[2].text;
-    if (std::string error = readTarget(words[1], catalogue, command.target); !error.empty())
+    return readWindow(words[1], catalogue, command.target);
+}
+
+std::string readMenu(const Words& words, const Catalogue& catalogue, Command& command) {
+    command.text = words[2].text;
+    return readWindow(words[1], catalogue, command.target);
+}
+
+// "ctrl+z", "ctrl+shift+z": modifiers, then one letter.
+std::string readKey(const Words& words, const Catalogue& catalogue, Command& command) {
+    if (std::string error = readWindow(words[1], catalogue, command.target); !error.empty())
         return error;
-    return command.target.isWindow ? "" : words[1].text + " is not a window";
+    platform::KeyChord& chord = command.chord;
+    std::string_view rest = words[2].text;
+    for (std::size_t plus; (plus = rest.find('+')) != std::string_view::npos; rest.remove_prefix(plus + 1)) {
+        const std::string_view modifier = rest.substr(0, plus);
+        bool& held = modifier == "ctrl" ? chord.control : modifier == "shift" ? chord.shift : chord.alt;
+        if (modifier != "ctrl" && modifier != "shift" && modifier != "alt")
+            return "not a modifier (ctrl, shift, alt): " + std::string(modifier);
+        held = true;
+    }
+    if (rest.size() != 1 || rest[0] < 'a' || rest[0] > 'z')
+        return "not a key chord such as ctrl+z: " + quotedName(words[2]);
+    chord.key = static_cast<char>(rest[0] - 'a' + 'A');
+    return "";
 }
 
 constexpr std::size_t ANY = 1000;
@@ -153,6 +188,8 @@ constexpr Syntax SYNTAX[] = {
     {"close", Verb::Close, "close", 1, 1, readNothing},
     {"show", Verb::Show, "show NAME...", 2, ANY, readShow},
     {"snap", Verb::Snap, "snap WINDOW FILE", 3, 3, readSnap},
+    {"key", Verb::Key, "key WINDOW CHORD", 3, 3, readKey},
+    {"menu", Verb::Menu, "menu WINDOW ITEM", 3, 3, readMenu},
 };
 
 bool isUtf8(std::string_view line) {

@@ -3,6 +3,7 @@
 // must exist and fit its command. What depends on the run (item numbers, refusals) is checked as it runs.
 #include "platform/catalogue.h"
 #include "platform/clock.h"
+#include "platform/toolkit.h"
 
 #include <optional>
 #include <string>
@@ -11,12 +12,13 @@
 
 namespace kedravo::script {
 
-enum class Verb { AnswerInput, AnswerSave, Clock, Start, Click, Pick, Row, Type, Close, Show, Snap };
+enum class Verb { AnswerInput, AnswerSave, Clock, Start, Click, Pick, Row, Type, Close, Show, Snap, Key, Menu };
 
-// A window or a control of the catalogue.
+// A window or a control of the catalogue, or a window's context menu ("MAINFORM.menu").
 struct Target {
     bool isWindow = false;
     int id = 0;
+    bool isMenu = false;
     bool operator==(const Target&) const = default;
 };
 
@@ -25,7 +27,8 @@ struct Command {
     Verb verb = Verb::Start;
     Target target;                   // click, pick, row, type, snap
     int position = 0;                // pick, row
-    std::optional<std::string> text; // answer (nothing: cancel), type, snap's file name
+    std::optional<std::string> text; // answer (nothing: cancel), type, snap's file name, menu's item
+    platform::KeyChord chord;        // key
     platform::LocalTime time;        // clock
     std::vector<Target> shown;       // show
 };

@@ -34,6 +34,23 @@ Refusal report(ScriptRun& run, Target target, Refusal refusal) {
     return refusal;
 }
 
+// An item is named by its text, or by the command its text begins with ("元に戻す" for "元に戻す（…）").
+std::optional<int> menuPosition(ScriptRun& run, int window, const std::string& name) {
+    const std::vector<platform::MenuItem> items = run.backend.toolkit().menu(window);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].text == name || items[i].text.starts_with(name + "（"))
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::string chooseMenuItem(ScriptRun& run, const Command& command) {
+    const std::optional<int> position = menuPosition(run, command.target.id, *command.text);
+    if (!position)
+        return nameOf(run, command.target) + " has no menu item " + *command.text;
+    report(run, command.target, run.backend.user().chooseMenuItem(command.target.id, *position));
+    return "";
+}
+
 // Items and rows are numbered from 0; a number past the end is the script's mistake, not the user's.
 std::string checkPosition(ScriptRun& run, const Command& command) {
     const int count = run.backend.toolkit().itemCount(command.target.id);
@@ -93,6 +110,12 @@ std::string perform(ScriptRun& run, const Command& command, bool& closed) {
         break;
     case Verb::Snap:
         error = snap(run, command);
+        break;
+    case Verb::Key:
+        report(run, command.target, user.pressKeys(id, command.chord));
+        break;
+    case Verb::Menu:
+        error = chooseMenuItem(run, command);
         break;
     }
     return error;

@@ -53,10 +53,24 @@ std::string controlState(platform::Toolkit& toolkit, const platform::ControlDef&
     return out;
 }
 
+std::string menuState(platform::Toolkit& toolkit, int window) {
+    const std::vector<platform::MenuItem> menu = toolkit.menu(window);
+    std::string enabled = " enabled=[";
+    std::string texts = " items=[";
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        const std::string comma = i > 0 ? "," : "";
+        enabled += comma + (menu[i].enabled ? "1" : "0");
+        texts += comma + quoteText(menu[i].text);
+    }
+    return enabled + "]" + texts + "]";
+}
+
 } // namespace
 
 std::string stateLine(platform::Toolkit& toolkit, const platform::Catalogue& catalogue, Target target) {
     const auto at = static_cast<std::size_t>(target.id);
+    if (target.isMenu)
+        return std::string(catalogue.windows[at].name) + ".menu" + menuState(toolkit, target.id);
     if (target.isWindow)
         return catalogue.windows[at].name + windowState(toolkit, target.id);
     return catalogue.controls[at].name + controlState(toolkit, catalogue.controls[at]);

@@ -1,6 +1,7 @@
 #include "platform/headless/headless_toolkit.h"
 
 #include "platform/edit_lines.h"
+#include "platform/key_chords.h"
 #include "platform/typing_rule.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ void HeadlessToolkit::create(const Catalogue& catalogue, EventSink& events) {
     events_ = &events;
     windows_.clear();
     for (const WindowDef& def : catalogue.windows)
-        windows_.push_back({&def, def.visibleAtStart, def.topmost, {def.left, def.top}});
+        windows_.push_back({&def, def.visibleAtStart, def.topmost, {def.left, def.top}, {}});
     controls_.clear();
     for (const ControlDef& def : catalogue.controls) {
         assert(def.id == static_cast<int>(controls_.size()));
@@ -247,6 +248,39 @@ Refusal HeadlessToolkit::closeWindow(int window) {
     if (!w.visible)
         return Refusal::Hidden;
     events_->raise(window, Event::End);
+    return Refusal::None;
+}
+
+} // namespace kedravo::platform
+
+namespace kedravo::platform {
+
+void HeadlessToolkit::setMenu(int window, const std::vector<MenuItem>& items) {
+    this->window(window).menu = items;
+}
+
+std::vector<MenuItem> HeadlessToolkit::menu(int window) {
+    return this->window(window).menu;
+}
+
+Refusal HeadlessToolkit::chooseMenuItem(int window, int position) {
+    const WindowState& w = this->window(window);
+    assert(position >= 0 && position < static_cast<int>(w.menu.size()));
+    if (!w.visible)
+        return Refusal::Hidden;
+    const MenuItem& item = w.menu[static_cast<std::size_t>(position)];
+    if (!item.enabled)
+        return Refusal::Disabled;
+    events_->raise(window, item.event);
+    return Refusal::None;
+}
+
+Refusal HeadlessToolkit::pressKeys(int window, KeyChord chord) {
+    const WindowState& w = this->window(window);
+    if (!w.visible)
+        return Refusal::Hidden;
+    if (const std::optional<Event> event = chordEvent(chord); event && w.def->undoKeys)
+        events_->raise(window, *event);
     return Refusal::None;
 }
 

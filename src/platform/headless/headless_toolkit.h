@@ -21,6 +21,8 @@ public:
     void activate(int window) override;
     Position position(int window) override;
     void move(int window, Position position) override;
+    void setMenu(int window, const std::vector<MenuItem>& items) override;
+    std::vector<MenuItem> menu(int window) override;
 
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
@@ -48,6 +50,8 @@ public:
     Refusal clickRow(int control, int row) override;
     Refusal type(int control, const std::string& text) override;
     Refusal closeWindow(int window) override;
+    Refusal chooseMenuItem(int window, int position) override;
+    Refusal pressKeys(int window, KeyChord chord) override;
 
 private:
     struct WindowState {
@@ -55,6 +59,7 @@ private:
         bool visible;
         bool topmost;
         Position position;
+        std::vector<MenuItem> menu;
     };
     struct ControlState {
         const ControlDef* def;

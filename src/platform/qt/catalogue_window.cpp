@@ -1,9 +1,13 @@
 #include "platform/qt/catalogue_window.h"
 
+#include "platform/key_chords.h"
 #include "platform/qt/control_look.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -24,6 +28,13 @@ int clampedStart(int start, int length, int areaStart, int areaLength) {
     return std::max(areaStart, std::min(start, areaStart + areaLength - length));
 }
 
+KeyChord chordOf(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    const bool letter = key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
+    return {modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier),
+            modifiers.testFlag(Qt::AltModifier), letter ? static_cast<char>('A' + (key.key() - Qt::Key_A)) : '\0'};
+}
+
 } // namespace
 
 CatalogueWindow::CatalogueWindow(const WindowDef& def, EventSink& events)
@@ -33,6 +44,8 @@ CatalogueWindow::CatalogueWindow(const WindowDef& def, EventSink& events)
     move(def.left, def.top);
     applyColours(*this, STYLE_NONE);
     setAutoFillBackground(true);
+    if (def.undoKeys)
+        qApp->installEventFilter(this);
 }
 
 void CatalogueWindow::showOnScreen() {
@@ -58,6 +71,39 @@ void CatalogueWindow::makeTopmost() {
 
 bool CatalogueWindow::isTopmost() const {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+// The controls' own menus (an edit box's copy and paste) give way to the window's.
+void CatalogueWindow::setMenu(const std::vector<MenuItem>& items) {
+    menu_ = items;
+    for (QWidget* child : findChildren<QWidget*>())
+        child->setContextMenuPolicy(menu_.empty() ? Qt::DefaultContextMenu : Qt::NoContextMenu);
+}
+
+void CatalogueWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (menu_.empty()) {
+        event->ignore();
+        return;
+    }
+    contextMenu_.clear();
+    for (const MenuItem& item : menu_) {
+        QAction* action = contextMenu_.addAction(QString::fromUtf8(item.text));
+        action->setEnabled(item.enabled);
+        connect(action, &QAction::triggered, this, [this, raised = item.event] { events_.raise(def_.id, raised); });
+    }
+    contextMenu_.popup(event->globalPos());
+}
+
+// Seen before the focused control, so that an edit box does not take Ctrl+Z as its own typing undo.
+bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    const std::optional<Event> chord = chordEvent(chordOf(*static_cast<QKeyEvent*>(event)));
+    if (!chord)
+        return false;
+    events_.raise(def_.id, *chord);
+    return true;
 }
 
 void CatalogueWindow::closeEvent(QCloseEvent* event) {

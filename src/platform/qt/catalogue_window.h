@@ -1,11 +1,14 @@
 #pragma once
 // A top-level window of the catalogue: fixed size, fixed frame, no minimise or maximise box. Its close box, if
-// it has one, raises Event::End and leaves the closing to the program.
+// it has one, raises Event::End and leaves the closing to the program. A right click anywhere on it opens its
+// menu, if it has one; its undo and redo key chords are taken before any of its controls sees them.
 #include "platform/catalogue.h"
 #include "platform/toolkit.h"
 
 #include <QMargins>
+#include <QMenu>
 #include <QWidget>
+#include <vector>
 
 namespace kedravo::platform::qt {
 
@@ -25,12 +28,22 @@ public:
     void makeTopmost();
     bool isTopmost() const;
 
+    void setMenu(const std::vector<MenuItem>& items);
+    const std::vector<MenuItem>& menu() const { return menu_; }
+    // The context menu as last opened.
+    QMenu& contextMenu() { return contextMenu_; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     const WindowDef& def_;
     EventSink& events_;
+    std::vector<MenuItem> menu_;
+    QMenu contextMenu_;
 };
 
 } // namespace kedravo::platform::qt

@@ -98,6 +98,14 @@ void QtToolkit::move(int window, Position position) {
     windowWidget(window).move(position.left, position.top);
 }
 
+void QtToolkit::setMenu(int window, const std::vector<MenuItem>& items) {
+    windows_.at(static_cast<std::size_t>(window))->setMenu(items);
+}
+
+std::vector<MenuItem> QtToolkit::menu(int window) {
+    return windows_.at(static_cast<std::size_t>(window))->menu();
+}
+
 void QtToolkit::setEnabled(int control, bool enabled) {
     widget<QWidget>(control).setEnabled(enabled);
 }

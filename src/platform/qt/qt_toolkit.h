@@ -30,6 +30,8 @@ public:
     void activate(int window) override;
     Position position(int window) override;
     void move(int window, Position position) override;
+    void setMenu(int window, const std::vector<MenuItem>& items) override;
+    std::vector<MenuItem> menu(int window) override;
 
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
@@ -57,6 +59,8 @@ public:
     Refusal clickRow(int control, int row) override;
     Refusal type(int control, const std::string& text) override;
     Refusal closeWindow(int window) override;
+    Refusal chooseMenuItem(int window, int position) override;
+    Refusal pressKeys(int window, KeyChord chord) override;
 
     // The widget of a window, for the dialogs it owns.
     QWidget& windowWidget(int window);

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,6 +128,44 @@ Refusal QtToolkit::closeWindow(int window) {
     if (!target.def().closeBox)
         return Refusal::Disabled;
     target.close();
+    QApplication::processEvents();
+    return Refusal::None;
+}
+
+// A right click in the window's corner opens the menu the user would see; the item is then chosen on it.
+Refusal QtToolkit::chooseMenuItem(int window, int position) {
+    CatalogueWindow& target = *windows_.at(static_cast<std::size_t>(window));
+    if (!target.isVisible())
+        return Refusal::Hidden;
+    const QPoint corner(4, 4);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, corner, target.mapToGlobal(corner));
+    QApplication::sendEvent(&target, &rightClick);
+    QAction* action = target.contextMenu().actions().value(position);
+    assert(action != nullptr);
+    const bool enabled = action->isEnabled();
+    target.contextMenu().close();
+    if (!enabled)
+        return Refusal::Disabled;
+    action->trigger();
+    QApplication::processEvents();
+    return Refusal::None;
+}
+
+// To the focused control, as the keyboard would deliver it.
+Refusal QtToolkit::pressKeys(int window, KeyChord chord) {
+    CatalogueWindow& target = *windows_.at(static_cast<std::size_t>(window));
+    if (!target.isVisible())
+        return Refusal::Hidden;
+    QWidget* focus = target.focusWidget() != nullptr ? target.focusWidget() : &target;
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::ControlModifier, chord.control);
+    modifiers.setFlag(Qt::ShiftModifier, chord.shift);
+    modifiers.setFlag(Qt::AltModifier, chord.alt);
+    const int key = Qt::Key_A + (chord.key - 'A');
+    QKeyEvent down(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(focus, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(focus, &up);
     QApplication::processEvents();
     return Refusal::None;
 }

@@ -1,10 +1,12 @@
 // The catalogue's windows and controls on the Win32 API: creation, the window procedure, and what a control's
 // notification means.
+#include "platform/key_chords.h"
 #include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 
 #include <algorithm>
+#include <windowsx.h>
 
 namespace kedravo::platform::win32 {
 namespace {
@@ -136,6 +138,11 @@ LRESULT Win32Toolkit::handle(WindowState& window, UINT message, WPARAM wParam, L
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
         return reinterpret_cast<LRESULT>(colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_CONTEXTMENU:
+        if (window.menu.empty())
+            return DefWindowProcW(window.handle, message, wParam, lParam);
+        openMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     case WM_CLOSE:
         // Closing is the program's business: it hides or ends. A window without a close box ignores Alt+F4.
         if (window.def->closeBox)
@@ -209,6 +216,30 @@ void Win32Toolkit::showOnScreen(WindowState& window) {
             SetWindowPos(window.handle, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(window.handle, SW_SHOW);
+}
+
+// From the keyboard (no point given) the menu opens at the window's corner.
+void Win32Toolkit::openMenu(WindowState& window, POINT at) {
+    if (at.x == -1 && at.y == -1) {
+        at = {0, 0};
+        ClientToScreen(window.handle, &at);
+    }
+    HMENU popup = CreatePopupMenu();
+    UINT command = 1;
+    for (const MenuItem& item : window.menu)
+        AppendMenuW(popup, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), command++, widen(item.text).c_str());
+    const int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window.handle, nullptr);
+    DestroyMenu(popup);
+    if (chosen > 0)
+        raise(window.def->id, window.menu[static_cast<std::size_t>(chosen - 1)].event);
+}
+
+bool Win32Toolkit::takeChord(WindowState& window, KeyChord chord) {
+    const std::optional<Event> event = chordEvent(chord);
+    if (!event || !window.def->undoKeys)
+        return false;
+    raise(window.def->id, *event);
+    return true;
 }
 
 Win32Toolkit::ControlState* Win32Toolkit::controlOf(HWND handle) {

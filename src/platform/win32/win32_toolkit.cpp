@@ -24,7 +24,7 @@ void Win32Toolkit::create(const Catalogue& catalogue, EventSink& events) {
     // The window procedures hold on to their state, which must not move.
     windows_.reserve(catalogue.windows.size());
     for (const WindowDef& def : catalogue.windows) {
-        windows_.push_back({this, &def, nullptr});
+        windows_.push_back({this, &def, nullptr, {}});
         createWindow(windows_.back());
     }
     controls_.reserve(catalogue.controls.size());
@@ -105,6 +105,14 @@ void Win32Toolkit::move(int window, Position position) {
     const ProgramCall call(*this);
     SetWindowPos(this->window(window).handle, nullptr, position.left, position.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Toolkit::setMenu(int window, const std::vector<MenuItem>& items) {
+    this->window(window).menu = items;
+}
+
+std::vector<MenuItem> Win32Toolkit::menu(int window) {
+    return this->window(window).menu;
 }
 
 void Win32Toolkit::setEnabled(int control, bool enabled) {

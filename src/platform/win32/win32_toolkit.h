@@ -30,6 +30,8 @@ public:
     void activate(int window) override;
     Position position(int window) override;
     void move(int window, Position position) override;
+    void setMenu(int window, const std::vector<MenuItem>& items) override;
+    std::vector<MenuItem> menu(int window) override;
 
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
@@ -57,10 +59,13 @@ public:
     Refusal clickRow(int control, int row) override;
     Refusal type(int control, const std::string& text) override;
     Refusal closeWindow(int window) override;
+    Refusal chooseMenuItem(int window, int position) override;
+    Refusal pressKeys(int window, KeyChord chord) override;
 
     // The window's handle, for the dialogs it owns and for pictures of it.
     HWND windowHandle(int window);
-    // Keyboard navigation among the controls of the window a message is for; true when the message was used.
+    // Keyboard navigation among the controls of the window a message is for, its undo and redo key chords and
+    // its context menu over any of its controls; true when the message was used.
     bool navigate(MSG& message);
 
 private:
@@ -68,6 +73,7 @@ private:
         Win32Toolkit* toolkit;
         const WindowDef* def;
         HWND handle;
+        std::vector<MenuItem> menu;
     };
     struct ControlState {
         const ControlDef* def;
@@ -86,6 +92,8 @@ private:
     void editChanged(ControlState& control);
     HBRUSH colour(HDC dc, HWND control);
     void showOnScreen(WindowState& window);
+    void openMenu(WindowState& window, POINT at);
+    bool takeChord(WindowState& window, KeyChord chord);
     void checkRadio(ControlState& radio);
     void raise(int id, Event event);
 

@@ -13,6 +13,16 @@ LPARAM point(int x, int y) {
     return MAKELPARAM(x, y);
 }
 
+bool keyDown(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+KeyChord chordOf(const MSG& message) {
+    const bool letter = message.wParam >= 'A' && message.wParam <= 'Z';
+    return {keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU),
+            letter ? static_cast<char>(message.wParam) : '\0'};
+}
+
 // Scrolls the row into view and clicks the middle of it.
 void clickListRow(HWND list, int row) {
     RECT client;
@@ -110,10 +120,41 @@ Refusal Win32Toolkit::closeWindow(int window) {
     return Refusal::None;
 }
 
+Refusal Win32Toolkit::chooseMenuItem(int window, int position) {
+    WindowState& w = this->window(window);
+    assert(position >= 0 && position < static_cast<int>(w.menu.size()));
+    if (!IsWindowVisible(w.handle))
+        return Refusal::Hidden;
+    const MenuItem& item = w.menu[static_cast<std::size_t>(position)];
+    if (!item.enabled)
+        return Refusal::Disabled;
+    raise(window, item.event);
+    pumpMessages();
+    return Refusal::None;
+}
+
+Refusal Win32Toolkit::pressKeys(int window, KeyChord chord) {
+    WindowState& w = this->window(window);
+    if (!IsWindowVisible(w.handle))
+        return Refusal::Hidden;
+    takeChord(w, chord);
+    pumpMessages();
+    return Refusal::None;
+}
+
+// A right click on a control opens the window's menu rather than the control's own (an edit box's copy menu).
 bool Win32Toolkit::navigate(MSG& message) {
-    for (WindowState& window : windows_)
-        if (message.hwnd == window.handle || IsChild(window.handle, message.hwnd))
-            return IsDialogMessageW(window.handle, &message) != FALSE;
+    for (WindowState& window : windows_) {
+        if (message.hwnd != window.handle && !IsChild(window.handle, message.hwnd))
+            continue;
+        if (message.message == WM_KEYDOWN && takeChord(window, chordOf(message)))
+            return true;
+        if (message.message == WM_RBUTTONUP && !window.menu.empty()) {
+            SendMessageW(window.handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(message.hwnd), GetMessagePos());
+            return true;
+        }
+        return IsDialogMessageW(window.handle, &message) != FALSE;
+    }
     return false;
 }
 
