@@ -31,6 +31,12 @@ END {
         target = h ~ /\/qt$/ ? 8 : 1
         printf "  %-22s %8.3f (%8.3f)   target <= %d ms   %s\n", h, cpu[h], wall[h], target, judge(cpu[h], target)
     }
+    printf "\nChanges with their save on Qt, beside the bare refresh (LISTSET_SUB): wall time, ms\n"
+    for (i = 1; i <= count; i++) {
+        h = handlers[i]
+        if (h ~ /^(BUTTON3_ON|BUTTON6_ON|BUTTON12_ON|UNDO_ON|LISTSET_SUB)\/qt$/)
+            printf "  %-22s %8.3f   target <= 16 ms   %s\n", h, wall[h], judge(wall[h], 16)
+    }
     s = "BM_StartupAgainstEmptyWindow"
     printf "\nStart-up to the first shown main window, against the empty window (%.0f ms):\n", floor[s]
     printf "  %.0f ms, wall ratio %.2f (CPU ratio %.2f)   target <= 1.5   %s\n", wall[s], wallRatio[s], cpuRatio[s],

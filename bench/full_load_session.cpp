@@ -24,7 +24,8 @@ std::string BenchDialogs::inputBox(int, const std::string& title, const std::str
 FullLoadSession::FullLoadSession(platform::Toolkit& toolkit)
     : dialogs_(folder_.path + store::BASIC_FILE), context_{tables_, toolkit, dialogs_,
                                                            clock_,  files_,  {files_, clock_, dialogs_},
-                                                           nullptr, false} {
+                                                           nullptr, false,   {},
+                                                           {},      {}} {
     writeFullLoadFiles(folder_.path);
     ui::startup(context_, *this);
     assert(tables_.DATA_DIR == folder_.path && tables_.LINE_COUNT[0] == LINE_MAX);
@@ -37,7 +38,7 @@ void FullLoadSession::raise(int control, Event event) {
     const ui::Handler handler = ui::handlerFor(control, event);
     if (handler == nullptr)
         return;
-    handler(context_, event == Event::End ? control : ui::catalogue().controls[control].window);
+    handler(context_, platform::isWindowEvent(event) ? control : ui::catalogue().controls[control].window);
 }
 
 void FullLoadSession::openListWindows() {

@@ -8,6 +8,8 @@
 #include "platform/toolkit.h"
 #include "store/data_files.h"
 #include "store/store_services.h"
+#include "ui/change_history.h"
+#include "ui/file_status.h"
 
 #include <memory>
 
@@ -25,6 +27,13 @@ struct Context {
     std::unique_ptr<store::DataFolderLock> dataFolderLock;
     // Set when the process is to end: after MAINFORM_END, or when start-up gave way to another copy.
     bool ended = false;
+
+    // The session's changes for undo and redo; the last one is what the files hold, or are to hold once a save
+    // that failed is made good.
+    ChangeHistory history;
+    UnsavedFiles unsaved;
+    // The folders and the backup switch as KANKYO.TXT holds them.
+    EnvironmentSettings savedSettings;
 };
 
 // An event handler: the control's name, "_", the event (BUTTON3_ON, COMBO1_CHANGE, MAINFORM_END). `window` is

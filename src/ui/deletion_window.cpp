@@ -1,6 +1,7 @@
 #include "ui/deletion_window.h"
 
 #include "lines/line_lists.h"
+#include "ui/commit.h"
 #include "ui/controls.h"
 #include "ui/line_display.h"
 #include "ui/main_window.h"
@@ -48,6 +49,7 @@ void BUTTON12_ON(Context& c, int) {
     compactLines(c.t, c.t.CUR_PAGE);
     c.toolkit.setSelected(COMBO6, 0);
     LISTSET_SUB(c);
+    COMMIT_SUB(c, CHANGE_DELETION);
 }
 
 void BUTTON13_ON(Context& c, int) {

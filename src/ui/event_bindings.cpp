@@ -8,6 +8,7 @@
 #include "ui/past_price_window.h"
 #include "ui/shift_window.h"
 #include "ui/shutdown.h"
+#include "ui/undo_redo.h"
 #include "ui/update_window.h"
 
 #include <array>
@@ -17,8 +18,11 @@ namespace {
 
 using platform::Event;
 
+// Undo and redo come from any window; their handlers tell the windows apart.
+constexpr int ANY_WINDOW = -1;
+
 struct Binding {
-    int control; // a window for Event::End
+    int control; // a window for a window event
     Event event;
     Handler handler;
 };
@@ -31,6 +35,8 @@ constexpr std::array bindings{
     Binding{RADIO2, Event::On, RADIO2_ON},
     Binding{CHECK1, Event::On, CHECK1_ON},
     Binding{MAINFORM, Event::End, MAINFORM_END},
+    Binding{ANY_WINDOW, Event::Undo, UNDO_ON},
+    Binding{ANY_WINDOW, Event::Redo, REDO_ON},
     // The update window and the past-price window, with their openers.
     Binding{BUTTON2, Event::On, BUTTON2_ON},
     Binding{BUTTON5, Event::On, BUTTON5_ON},
@@ -60,7 +66,7 @@ constexpr std::array bindings{
 
 Handler handlerFor(int control, Event event) {
     for (const Binding& b : bindings)
-        if (b.control == control && b.event == event)
+        if ((b.control == control || b.control == ANY_WINDOW) && b.event == event)
             return b.handler;
     return nullptr;
 }

@@ -2,7 +2,7 @@
 
 #include "lines/line_lists.h"
 #include "lines/price_text.h"
-#include "store/data_files.h"
+#include "ui/commit.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
 #include "ui/page_slot_names.h"
@@ -113,12 +113,9 @@ void BUTTON8_ON(Context& c, int) {
 void BUTTON9_ON(Context& c, int) {
     c.toolkit.hide(FORM4);
     c.toolkit.show(MAINFORM);
-    store::基本データＷ_SUB(c.t, c.store);
-    // The price data file carries the page names too and wins at start-up; written only at exit, a kill before
-    // then would bring a closed page back with its lines.
-    store::価格データW_SUB(c.t, c.store);
     COMBO1SET_SUB(c);
     WND1SET_SUB(c);
+    COMMIT_SUB(c, CHANGE_PAGE_SETTINGS);
 }
 
 } // namespace kedravo::ui

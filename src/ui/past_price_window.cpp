@@ -1,6 +1,7 @@
 #include "ui/past_price_window.h"
 
 #include "lines/price_text.h"
+#include "ui/commit.h"
 #include "ui/controls.h"
 #include "ui/line_display.h"
 #include "ui/main_window.h"
@@ -43,12 +44,15 @@ void registerLine(Context& c, const std::string& price) {
     c.t.LINE_TF[page][n] = timeFrame;
     c.t.LINE_CROSS[page][n] = 0;
     c.t.LINE_COUNT[page] = static_cast<std::int16_t>(n + 1);
-    c.toolkit.setText(TEXT12, remainingCountText(c.t));
-    if (c.t.LINE_COUNT[page] >= LINE_MAX)
-        c.toolkit.setEnabled(BUTTON6, false);
+    showRoomLeft(c);
 }
 
 } // namespace
+
+void showRoomLeft(Context& c) {
+    c.toolkit.setText(TEXT12, remainingCountText(c.t));
+    c.toolkit.setEnabled(BUTTON6, c.t.LINE_COUNT[c.t.CUR_PAGE] < LINE_MAX);
+}
 
 void BUTTON1_ON(Context& c, int) {
     c.toolkit.setText(TEXT12, remainingCountText(c.t));
@@ -62,7 +66,7 @@ void BUTTON1_ON(Context& c, int) {
     WND1ENA_SUB(c, false);
     数値リスト化_SUB(c);
     fillTimeFrames(c);
-    c.toolkit.setEnabled(BUTTON6, true);
+    showRoomLeft(c);
     c.toolkit.setEnabled(BUTTON1, false);
 }
 
@@ -74,6 +78,7 @@ void BUTTON6_ON(Context& c, int) {
     else
         registerLine(c, price);
     LISTSET_SUB(c);
+    COMMIT_SUB(c, CHANGE_PAST_PRICE);
 }
 
 void BUTTON7_ON(Context& c, int) {

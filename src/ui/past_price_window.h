@@ -4,6 +4,9 @@
 
 namespace kedravo::ui {
 
+// How many lines the page still takes, and the registration enabled while it takes one.
+void showRoomLeft(Context& c);
+
 void BUTTON1_ON(Context& c, int window);
 void BUTTON6_ON(Context& c, int window);
 void BUTTON7_ON(Context& c, int window);

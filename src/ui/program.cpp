@@ -9,7 +9,8 @@ namespace kedravo::ui {
 
 struct Program::State {
     explicit State(const Services& s)
-        : context{tables, s.toolkit, s.dialogs, s.clock, s.files, {s.files, s.clock, s.dialogs}, nullptr, false} {}
+        : context{tables,  s.toolkit, s.dialogs, s.clock, s.files, {s.files, s.clock, s.dialogs},
+                  nullptr, false,     {},        {},      {}} {}
 
     Tables tables;
     Context context;
@@ -30,7 +31,7 @@ void Program::raise(int control, platform::Event event) {
     const Handler handler = handlerFor(control, event);
     if (handler == nullptr)
         return;
-    const int window = event == platform::Event::End ? control : catalogue().controls[control].window;
+    const int window = platform::isWindowEvent(event) ? control : catalogue().controls[control].window;
     handler(c, window);
 }
 

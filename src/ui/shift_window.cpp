@@ -1,6 +1,7 @@
 #include "ui/shift_window.h"
 
 #include "lines/price_text.h"
+#include "ui/commit.h"
 #include "ui/controls.h"
 #include "ui/line_display.h"
 #include "ui/main_window.h"
@@ -65,6 +66,7 @@ void BUTTON15_ON(Context& c, int) {
     else if (const int line = selectedLine(c); line >= 0)
         shiftLine(c, line, timeFrame, price);
     LISTSET_SUB(c);
+    COMMIT_SUB(c, CHANGE_SHIFT);
 }
 
 void BUTTON16_ON(Context& c, int) {

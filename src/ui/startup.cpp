@@ -2,6 +2,7 @@
 
 #include "store/data_files.h"
 #include "ui/catalogue.h"
+#include "ui/commit.h"
 #include "ui/controls.h"
 #include "ui/folders.h"
 #include "ui/main_window.h"
@@ -36,6 +37,7 @@ void readEnvironmentFile(Context& c) {
     ToolkitWindowPositions windows{c.toolkit};
     store::readEnvironment(c.t, c.store, windows);
     c.toolkit.setChecked(CHECK1, c.t.BACKUP_ON == 1);
+    c.savedSettings = settingsOf(c.t);
 }
 
 // Starting on empty pages would overwrite the real files at exit should the folder come back meanwhile.
@@ -85,6 +87,8 @@ void startup(Context& c, platform::EventSink& events) {
     store::readPriceData(c.t, c.store);
     COMBO1SET_SUB(c);
     WND1SET_SUB(c);
+    beginHistory(c);
+    commitSettings(c);
 }
 
 } // namespace kedravo::ui

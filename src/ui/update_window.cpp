@@ -2,6 +2,7 @@
 
 #include "lines/line_lists.h"
 #include "store/stamp.h"
+#include "ui/commit.h"
 #include "ui/controls.h"
 #include "ui/line_display.h"
 #include "ui/main_window.h"
@@ -56,16 +57,20 @@ void storeCurrentPrice(Context& c) {
 
 } // namespace
 
+void showStoredPrice(Context& c) {
+    c.t.LAST_PRICE = c.t.CUR_PRICE[c.t.CUR_PAGE];
+    c.toolkit.setText(TEXT8, c.t.LAST_PRICE);
+    showStoredUpdateTime(c);
+    c.toolkit.clear(LIST1);
+}
+
 void BUTTON2_ON(Context& c, int) {
     c.t.FORM2_OPEN = 1;
     c.toolkit.show(FORM2);
     c.toolkit.makeTopmost(FORM2);
     WND1ENA_SUB(c, false);
     c.toolkit.setEnabled(BUTTON2, false);
-    c.t.LAST_PRICE = c.t.CUR_PRICE[c.t.CUR_PAGE];
-    c.toolkit.setText(TEXT8, c.t.LAST_PRICE);
-    showStoredUpdateTime(c);
-    c.toolkit.clear(LIST1);
+    showStoredPrice(c);
 }
 
 // A cancelled or unusable entry changes nothing, silently.
@@ -89,6 +94,7 @@ void BUTTON3_ON(Context& c, int) {
     storeCurrentPrice(c);
     c.t.PAST_MODE = 0;
     LISTSET_SUB(c);
+    COMMIT_SUB(c, CHANGE_UPDATE);
 }
 
 void BUTTON4_ON(Context& c, int) {

@@ -4,6 +4,9 @@
 
 namespace kedravo::ui {
 
+// The window's opening state for the page's stored current price: its time, and no lines listed.
+void showStoredPrice(Context& c);
+
 void BUTTON2_ON(Context& c, int window);
 void BUTTON5_ON(Context& c, int window);
 void COMBO4_CHANGE(Context& c, int window);

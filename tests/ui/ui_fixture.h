@@ -54,7 +54,7 @@ struct Screen {
     platform::ScriptedDialogs dialogs{transcript};
     store::test::FixedClock clock;
     store::test::MemoryFileSystem files;
-    Context c{t, toolkit, dialogs, clock, files, {files, clock, dialogs}, nullptr, false};
+    Context c{t, toolkit, dialogs, clock, files, {files, clock, dialogs}, nullptr, false, {}, {}, {}};
 };
 
 // One running copy of the whole program on a file system it may share with another copy.
