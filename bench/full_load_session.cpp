@@ -27,6 +27,8 @@ FullLoadSession::FullLoadSession(platform::Toolkit& toolkit)
                                                            nullptr, false,   {},
                                                            {},      {}} {
     writeFullLoadFiles(folder_.path);
+    // A KANKYO.TXT left by an earlier session names a folder that is gone by now.
+    writeEnvironmentFile(folder_.path);
     ui::startup(context_, *this);
     assert(tables_.DATA_DIR == folder_.path && tables_.LINE_COUNT[0] == LINE_MAX);
     const int page = tables_.CUR_PAGE;

@@ -24,7 +24,7 @@ void beginHistory(Context& c) {
     showHistoryMenu(c);
 }
 
-void COMMIT_SUB(Context& c, const char* change) {
+void commitChange(Context& c, const char* change) {
     const StateDifference difference = compareStates(captureState(c.t, c.history.current()), c.history.current());
     if (!difference.any())
         return;

@@ -14,7 +14,7 @@ inline constexpr char CHANGE_PAGE_SETTINGS[] = "ページの設定";
 
 // At the end of start-up: the tables as read are the history's start.
 void beginHistory(Context& c);
-void COMMIT_SUB(Context& c, const char* change);
+void commitChange(Context& c, const char* change);
 // After the history moved to another state: the tables hold it, the files are to follow.
 void saveRestored(Context& c, StateDifference difference);
 // KANKYO.TXT after the folders or the backup switch changed, so that a crash does not forget them.

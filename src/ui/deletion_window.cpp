@@ -49,7 +49,7 @@ void BUTTON12_ON(Context& c, int) {
     compactLines(c.t, c.t.CUR_PAGE);
     c.toolkit.setSelected(COMBO6, 0);
     LISTSET_SUB(c);
-    COMMIT_SUB(c, CHANGE_DELETION);
+    commitChange(c, CHANGE_DELETION);
 }
 
 void BUTTON13_ON(Context& c, int) {

@@ -115,7 +115,7 @@ void BUTTON9_ON(Context& c, int) {
     c.toolkit.show(MAINFORM);
     COMBO1SET_SUB(c);
     WND1SET_SUB(c);
-    COMMIT_SUB(c, CHANGE_PAGE_SETTINGS);
+    commitChange(c, CHANGE_PAGE_SETTINGS);
 }
 
 } // namespace kedravo::ui

@@ -78,7 +78,7 @@ void BUTTON6_ON(Context& c, int) {
     else
         registerLine(c, price);
     LISTSET_SUB(c);
-    COMMIT_SUB(c, CHANGE_PAST_PRICE);
+    commitChange(c, CHANGE_PAST_PRICE);
 }
 
 void BUTTON7_ON(Context& c, int) {

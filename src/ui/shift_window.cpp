@@ -66,7 +66,7 @@ void BUTTON15_ON(Context& c, int) {
     else if (const int line = selectedLine(c); line >= 0)
         shiftLine(c, line, timeFrame, price);
     LISTSET_SUB(c);
-    COMMIT_SUB(c, CHANGE_SHIFT);
+    commitChange(c, CHANGE_SHIFT);
 }
 
 void BUTTON16_ON(Context& c, int) {

@@ -94,7 +94,7 @@ void BUTTON3_ON(Context& c, int) {
     storeCurrentPrice(c);
     c.t.PAST_MODE = 0;
     LISTSET_SUB(c);
-    COMMIT_SUB(c, CHANGE_UPDATE);
+    commitChange(c, CHANGE_UPDATE);
 }
 
 void BUTTON4_ON(Context& c, int) {

@@ -1,7 +1,7 @@
 // kedravo-script, a real process, killed at random moments while it saves, over the realistic data set: after
-// every kill each of the three files is byte for byte one of the versions the session gives it, change by change
-// (its old one, the one after any change, the one shut-down writes), never a torn one; a backup copy present is
-// a whole one, and the next start-up reads the files without a word. The test run kills a few dozen times;
+// every kill the three files are, byte for byte, as the last command that was done left them or as the one in
+// flight leaves them, never torn and never older; a backup copy present is a whole one, and the next start-up
+// reads the files without a word. The test run kills a few dozen times;
 // `make soak` some hundreds (KEDRAVO_KILLS).
 #include "platform/posix_file_system.h"
 #include "platform/system_clock.h"
@@ -103,20 +103,35 @@ bool exited(pid_t child) {
 // Every version of each file, and when, in one run to its end, each file was created or put in place. A kill
 // waits for one of these moments, picked at random, then a random part of the time to the next, so that the
 // kills fall all through every save rather than mostly between them.
+using Files = std::map<std::string, std::optional<std::string>>;
+
 struct Calibration {
-    std::map<std::string, std::vector<std::string>> versions; // per file, from the old one to the last
-    std::string saved;                                        // the price data as shut-down writes it
+    std::vector<Files> afterCommand; // the files the script cut after each of its lines leaves, from none on
+    std::string saved;               // the price data as shut-down writes it
     std::vector<Clock::time_point> moments;
 
-    bool isVersion(const std::string& file, const std::optional<std::string>& bytes) const {
-        const std::vector<std::string>& known = versions.at(file);
-        return bytes && std::find(known.begin(), known.end(), *bytes) != known.end();
+    // The command a kill cut short: every file as it was before it or as it left it. Which one, or none.
+    std::optional<std::size_t> commandInFlight(const Files& now) const {
+        for (std::size_t done = 0; done + 1 < afterCommand.size(); ++done)
+            if (std::all_of(now.begin(), now.end(), [&](const auto& file) {
+                    return file.second == afterCommand[done].at(file.first) ||
+                           file.second == afterCommand[done + 1].at(file.first);
+                }))
+                return done + 1;
+        return std::nullopt;
     }
 
     Clock::duration gapAfter(std::size_t moment) const {
         return moment + 1 < moments.size() ? moments[moment + 1] - moments[moment] : std::chrono::milliseconds(5);
     }
 };
+
+Files filesIn(const fs::path& folder) {
+    Files files;
+    for (const std::string& file : DATA_FILES)
+        files[file] = contents(folder / file);
+    return files;
+}
 
 std::vector<std::string> scriptLines() {
     std::ifstream in(SCRIPT);
@@ -136,8 +151,7 @@ void addVersionsOfEachCommand(Calibration& c) {
             lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(cut), std::string(),
             [](std::string all, const std::string& line) { return std::move(all) + line + "\n"; });
         ::waitpid(startScript(folder.path, script), nullptr, 0);
-        for (const std::string& file : DATA_FILES)
-            c.versions[file].push_back(contents(folder.path / file).value_or(""));
+        c.afterCommand.push_back(filesIn(folder.path));
     }
 }
 
@@ -178,12 +192,11 @@ std::vector<Warning> nextStartWarnings(const fs::path& folder) {
 }
 
 std::string checkAfterKill(const fs::path& folder, const SetupFiles& old, const Calibration& c, int& newFiles) {
-    for (const std::string& file : DATA_FILES) {
-        const std::optional<std::string> now = contents(folder / file);
-        if (!c.isVersion(file, now))
-            return file + " is none of the versions the session gives it";
-        newFiles += now != old.files.at(file) ? 1 : 0;
-    }
+    const Files now = filesIn(folder);
+    if (!c.commandInFlight(now))
+        return "the files are not as one command left them or the next leaves them";
+    for (const std::string& file : DATA_FILES)
+        newFiles += now.at(file) != old.files.at(file) ? 1 : 0;
     if (auto backup = contents(folder / BACKUP); backup && backup != c.saved)
         return "a backup copy that is not whole";
     if (std::vector<Warning> warnings = nextStartWarnings(folder); !warnings.empty())

@@ -12,8 +12,12 @@ using platform::ControlKind;
 using script::Verb;
 using namespace ui;
 
+constexpr int RESTART = -1;
+constexpr int UNDO = -2;
+constexpr int REDO = -3;
+
 struct Choice {
-    int control; // -1: restart
+    int control; // or RESTART, UNDO, REDO
     double weight;
 };
 
@@ -59,8 +63,11 @@ std::vector<Choice> choices(platform::Toolkit& toolkit) {
     for (const platform::ControlDef& c : catalogue().controls)
         if (usable(toolkit, c))
             all.push_back({c.id, weightOf(c)});
-    if (toolkit.isVisible(MAINFORM))
-        all.push_back({-1, 1});
+    if (toolkit.isVisible(MAINFORM)) {
+        all.push_back({RESTART, 1});
+        all.push_back({UNDO, 1});
+        all.push_back({REDO, 0.5});
+    }
     return all;
 }
 
@@ -84,6 +91,18 @@ std::string typed(std::mt19937& random, int control, const Tables& t, platform::
 platform::LocalTime someTime(std::mt19937& random) {
     return {between(random, 2024, 2026), between(random, 1, 12), between(random, 1, 28),
             between(random, 0, 23),      between(random, 0, 59), between(random, 0, 59)};
+}
+
+// Ctrl+Z or Ctrl+Y in a window that is shown, the main window or a secondary one.
+std::vector<script::Command> undoKeys(std::mt19937& random, platform::Toolkit& toolkit, bool redo) {
+    std::vector<int> shown;
+    for (const int window : {MAINFORM, FORM2, FORM3, FORM5, FORM6})
+        if (toolkit.isVisible(window))
+            shown.push_back(window);
+    script::Command keys = command(Verb::Key);
+    keys.target = {true, shown[static_cast<std::size_t>(between(random, 0, static_cast<int>(shown.size()) - 1))]};
+    keys.chord = {true, false, false, redo ? 'Y' : 'Z'};
+    return {keys};
 }
 
 std::vector<script::Command> restart(std::mt19937& random) {
@@ -112,8 +131,10 @@ std::vector<script::Command> nextActions(std::mt19937& random, platform::Toolkit
     for (const Choice& c : all)
         weights.push_back(c.weight);
     const Choice chosen = all[std::discrete_distribution<std::size_t>(weights.begin(), weights.end())(random)];
-    if (chosen.control < 0)
+    if (chosen.control == RESTART)
         return restart(random);
+    if (chosen.control == UNDO || chosen.control == REDO)
+        return undoKeys(random, toolkit, chosen.control == REDO);
     const platform::ControlDef& c = catalogue().controls[static_cast<std::size_t>(chosen.control)];
     switch (c.kind) {
     case ControlKind::EditBox:

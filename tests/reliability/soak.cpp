@@ -1,5 +1,6 @@
 #include "soak.h"
 
+#include "core/cp932.h"
 #include "invariants.h"
 #include "memory_file_system.h"
 #include "random_tables.h"
@@ -7,9 +8,11 @@
 #include "script_lines.h"
 #include "setup_folder.h"
 #include "store/data_files.h"
+#include "store/price_data_file.h"
 #include "store/stamp.h"
 #include "test_services.h"
 #include "ui/catalogue.h"
+#include "ui/controls.h"
 #include "whole_program.h"
 
 #include <memory>
@@ -22,7 +25,9 @@ using script::Command;
 using script::Verb;
 
 // The warnings a user's action may rightly cause: a refused price or spread, a page being closed.
-const std::set<std::string> ANSWERS_TO_INPUT = {"入力エラーメッセージ", "数値入力のエラー", "設定に関するお知らせ"};
+// Told of the user's own input, or of page settings not undone or redone while another window is open.
+const std::set<std::string> ANSWERS_TO_INPUT = {"入力エラーメッセージ", "数値入力のエラー", "設定に関するお知らせ",
+                                                "元に戻す", "やり直す"};
 
 const platform::LocalTime FIRST_START{2024, 5, 6, 7, 8, 9};
 
@@ -88,7 +93,20 @@ private:
         // Answers and the clock set between a close and the next start: no program to check.
         if (!program_.running())
             return "";
+        if (std::string unsaved = unsavedChange(); !unsaved.empty())
+            return unsaved;
         return brokenInvariant(program_.tables(), program_.toolkit());
+    }
+
+    // Every change is on disk as its handler ends. Page settings registered in their window are held there until
+    // it closes, and the exit cannot come before that.
+    std::string unsavedChange() {
+        const Tables& t = program_.tables();
+        if (program_.toolkit().isVisible(ui::FORM4) || t.DATA_DIR.empty())
+            return "";
+        if (files_.contents(t.DATA_DIR + store::PRICE_FILE) != utf8ToCp932(store::priceDataImage(t)).text)
+            return "the price data file does not hold what the tables hold";
+        return "";
     }
 
     store::test::MemoryFileSystem files_;
