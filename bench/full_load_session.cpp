@@ -2,6 +2,7 @@
 
 #include "store/data_files.h"
 #include "ui/catalogue.h"
+#include "ui/commit.h"
 #include "ui/controls.h"
 #include "ui/event_bindings.h"
 #include "ui/line_display.h"
@@ -65,6 +66,8 @@ void FullLoadSession::restorePage(int lines) {
     tables_.CUR_PRICE[page] = startPage_.price;
     tables_.CUR_PRICE_TIME[page] = startPage_.time;
     ui::LISTSET_SUB(context_);
+    // As if the files held it, so that the measured change is saved like any other.
+    ui::beginHistory(context_);
 }
 
 } // namespace kedravo::bench

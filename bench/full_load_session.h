@@ -42,7 +42,8 @@ public:
     void openListWindows();
     // The trader enters `price` in the update window's input box.
     void enterPrice(const std::string& price);
-    // The page's current price and its first `lines` lines as start-up left them, and every open list rebuilt.
+    // The page's current price and its first `lines` lines as start-up left them, every open list rebuilt, and the
+    // change history started over from there.
     void restorePage(int lines = LINE_MAX);
 
 private:

@@ -84,8 +84,7 @@ void readBasicData(Tables& t, StoreServices& s) {
     for (int p = 0; p < PAGE_MAX; ++p)
         t.PAGE_SPREAD[p] = "0.01";
     std::string path = t.DATA_DIR + BASIC_FILE;
-    if (s.files.exists(path))
-        readDataFile(s, path, [&t](FieldReader& reader) { return parseBasicData(t, reader); });
+    readDataFile(s, path, [&t](FieldReader& reader) { return parseBasicData(t, reader); });
 }
 
 bool 基本データＷ_SUB(Tables& t, StoreServices& s, SaveMode mode) {
@@ -93,7 +92,7 @@ bool 基本データＷ_SUB(Tables& t, StoreServices& s, SaveMode mode) {
     keepStorable(t, texts);
     texts.tell(s.warner, BASIC_FILE);
     std::string path = t.DATA_DIR + BASIC_FILE;
-    return saveFile(s, SaveJob{path, BASIC_FILE, utf8ToCp932(basicDataImage(t)).text, nullptr, nullptr}, mode);
+    return saveFile(s, SaveJob{path, BASIC_FILE, utf8ToCp932(basicDataImage(t)).text, nullptr, nullptr, true}, mode);
 }
 
 } // namespace kedravo::store

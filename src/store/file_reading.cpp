@@ -52,11 +52,17 @@ std::string keptText(const std::optional<std::string>& kept) {
 }
 
 void readDataFile(StoreServices& s, const std::string& path, const FieldParser& parse) {
+    if (!s.files.exists(path)) {
+        s.known.sawNone(path);
+        return;
+    }
     platform::FileContents contents = s.files.read(path);
     if (contents.error != IoError::None) {
+        s.known.keptUnread(path);
         tellDamage(s, path, "を読めません（" + reasonText(contents.error) + "）。");
         return;
     }
+    s.known.saw(path, contents.bytes);
     DecodedFile file = decodeFile(contents.bytes);
     FieldReader reader(file.text);
     std::optional<Damage> damage = parse(reader);

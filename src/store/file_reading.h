@@ -14,6 +14,7 @@ namespace kedravo::store {
 // Reads the fields into the tables as far as it can; the damage when it could not go on.
 using FieldParser = std::function<std::optional<Damage>(FieldReader&)>;
 
+// A missing file is no damage: the tables stay as they are.
 void readDataFile(StoreServices& s, const std::string& path, const FieldParser& parse);
 
 // Keeps a copy of the file as it stands (beside it, else in a fallback folder) and returns where, or nothing.

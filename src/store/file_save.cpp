@@ -15,6 +15,7 @@ bool isLasting(const SaveFailure& failure) {
 
 std::optional<SaveFailure> attemptInPlace(StoreServices& s, const SaveJob& job) {
     for (int attempt = 1;; ++attempt) {
+        s.known.tried(job.path, job.bytes);
         std::optional<SaveFailure> failure = replaceFile(s.files, job.path, job.bytes, job.verify);
         if (!failure || attempt == SAVE_ATTEMPTS || isLasting(*failure))
             return failure;
@@ -35,6 +36,27 @@ bool saveEmergencyCopy(StoreServices& s, const SaveJob& job, const SaveFailure& 
         return true;
     }
     return false;
+}
+
+// Someone else wrote the file since this program read or wrote it: their file stays, and this program's data go
+// beside it under a time-stamped name, then to that same copy at every later save. The trader is told where at
+// the first of them and again at exit.
+std::optional<SaveFailure> attemptAside(StoreServices& s, const SaveJob& job, SaveMode mode) {
+    std::string& aside = s.known.asideOf(job.path);
+    const bool first = aside.empty();
+    if (first)
+        aside = folderOf(job.path) + stampNow(s.clock) + job.name;
+    std::optional<SaveFailure> failure = first ? writeFreshFile(s.files, aside, job.bytes, job.verify)
+                                               : replaceFile(s.files, aside, job.bytes, job.verify);
+    if (failure)
+        aside.clear();
+    else if (first || mode == SaveMode::UntilStored)
+        s.warner.STOP_SUB("データファイル警告",
+                          shownPath(s.files, job.path) +
+                              "はほかのプログラムによって書き換えられています。\r\n書き換えられたファイルは"
+                              "そのまま残し、このプログラムのデータを次のファイルに保存しました。\r\n" +
+                              shownPath(s.files, aside));
+    return failure;
 }
 
 void tellPostponed(StoreServices& s, const SaveJob& job, const SaveFailure& cause) {
@@ -58,10 +80,14 @@ std::vector<std::string> fallbackFolders(platform::FileSystem& files) {
 }
 
 bool saveFile(StoreServices& s, const SaveJob& job, SaveMode mode) {
+    const bool othersWrote = job.keepOthersWrites && s.known.changedByOthers(s.files, job.path);
     for (;;) {
-        std::optional<SaveFailure> failure = attemptInPlace(s, job);
-        if (!failure)
+        std::optional<SaveFailure> failure = othersWrote ? attemptAside(s, job, mode) : attemptInPlace(s, job);
+        if (!failure) {
+            if (!othersWrote)
+                s.known.saw(job.path, job.bytes);
             return true;
+        }
         if (mode == SaveMode::DuringSession) {
             tellPostponed(s, job, *failure);
             return false;

@@ -18,6 +18,8 @@ struct SaveJob {
     Verifier verify;   // none for files the system does not verify
     // What the user is told before a failed attempt is repeated; none for retryWriteMessage.
     std::function<Message(const SaveFailure&)> retryMessage;
+    // A file another program may write too (a synced folder, a second computer): what it wrote is kept.
+    bool keepOthersWrites = false;
 };
 
 inline constexpr int SAVE_ATTEMPTS = 3;

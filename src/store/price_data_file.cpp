@@ -184,8 +184,7 @@ std::optional<Damage> parsePriceData(Tables& t, FieldReader& reader) {
 
 void readPriceData(Tables& t, StoreServices& s) {
     std::string path = t.DATA_DIR + PRICE_FILE;
-    if (s.files.exists(path))
-        readDataFile(s, path, [&t](FieldReader& reader) { return parsePriceData(t, reader); });
+    readDataFile(s, path, [&t](FieldReader& reader) { return parsePriceData(t, reader); });
 }
 
 bool 価格データW_SUB(Tables& t, StoreServices& s, SaveMode mode) {
@@ -193,9 +192,12 @@ bool 価格データW_SUB(Tables& t, StoreServices& s, SaveMode mode) {
     keepStorable(t, texts);
     texts.tell(s.warner, PRICE_FILE);
     std::string path = t.DATA_DIR + PRICE_FILE;
-    SaveJob job{path, PRICE_FILE, utf8ToCp932(priceDataImage(t)).text,
+    SaveJob job{path,
+                PRICE_FILE,
+                utf8ToCp932(priceDataImage(t)).text,
                 [&t](std::string_view bytes) { return verifyPriceData(t, bytes); },
-                [&s, &path](const SaveFailure& failure) { return priceRetryMessage(s.files, path, failure); }};
+                [&s, &path](const SaveFailure& failure) { return priceRetryMessage(s.files, path, failure); },
+                true};
     return saveFile(s, job, mode);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/toolkit.h"
+#include "store/known_contents.h"
 
 namespace kedravo::store {
 
@@ -11,6 +12,7 @@ struct StoreServices {
     platform::FileSystem& files;
     platform::Clock& clock;
     platform::Warner& warner;
+    KnownContents known{};
 };
 
 // Window positions go in and out of the environment file through this; window ids 0..5 are MAINFORM, FORM2 ..
