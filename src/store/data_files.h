@@ -26,10 +26,12 @@ void readEnvironment(Tables& t, StoreServices& s, WindowPositions& windows);
 // Writers, each a crash-safe replace of the whole file. Each returns once the file is stored: in its place, or
 // after a few told attempts in an emergency copy whose full path the user is told. A text no file can hold
 // (a double quote, a character outside code page 932) is replaced in the tables first, and the user told.
-void 価格データW_SUB(Tables& t, StoreServices& s);
+// The price data writer returns the path its bytes went to, which is what the backup copies.
+std::string 価格データW_SUB(Tables& t, StoreServices& s);
 void 基本データＷ_SUB(Tables& t, StoreServices& s);
 void 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows);
-void データバックアップ_SUB(Tables& t, StoreServices& s);
+// Copies `saved`, the price data just written, into the backup folder under a stamped name no file holds yet.
+void データバックアップ_SUB(Tables& t, StoreServices& s, const std::string& saved);
 
 // The 13-character stamp cut from "YYYY/MM/DD" and "HH:MM:SS".
 std::string STAMP(const std::string& date, const std::string& time);

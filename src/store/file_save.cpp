@@ -24,17 +24,17 @@ std::optional<SaveFailure> attemptInPlace(StoreServices& s, const SaveJob& job) 
     }
 }
 
-bool saveEmergencyCopy(StoreServices& s, const SaveJob& job, const SaveFailure& cause) {
+std::optional<std::string> saveEmergencyCopy(StoreServices& s, const SaveJob& job, const SaveFailure& cause) {
     std::string stamp = stampNow(s.clock);
     for (const std::string& folder : fallbackFolders(s.files)) {
-        std::string copy = folder + stamp + job.name;
+        std::string copy = freeStampedPath(s.files, folder, stamp, job.name);
         if (writeFreshFile(s.files, copy, job.bytes, job.verify))
             continue;
         s.warner.STOP_SUB("保存エラー", shownPath(s.files, job.path) + "に保存できませんでした（" + reasonText(cause) +
                                             "）。\r\n代わりに次のファイルに保存しました。\r\n" + copy);
-        return true;
+        return copy;
     }
-    return false;
+    return std::nullopt;
 }
 
 } // namespace
@@ -52,11 +52,13 @@ std::vector<std::string> fallbackFolders(platform::FileSystem& files) {
     return folders;
 }
 
-void saveFile(StoreServices& s, const SaveJob& job) {
+std::string saveFile(StoreServices& s, const SaveJob& job) {
     for (;;) {
         std::optional<SaveFailure> failure = attemptInPlace(s, job);
-        if (!failure || saveEmergencyCopy(s, job, *failure))
-            return;
+        if (!failure)
+            return job.path;
+        if (std::optional<std::string> copy = saveEmergencyCopy(s, job, *failure))
+            return *copy;
         s.warner.STOP_SUB("保存エラー", job.name + "をどこにも保存できませんでした（" + reasonText(*failure) +
                                             "）。\r\nディスクの空きと書込みの許可を確かめてからOKを押してください。"
                                             "再度書込みます。");

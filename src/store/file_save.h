@@ -28,7 +28,8 @@ Message retryWriteMessage(platform::FileSystem& files, const std::string& path, 
 std::vector<std::string> fallbackFolders(platform::FileSystem& files);
 
 // Returns once the bytes are stored, in their place or in a time-stamped emergency copy whose full path the
-// user is told. Where nothing can be written the user is asked to make room, and it tries again.
-void saveFile(StoreServices& s, const SaveJob& job);
+// user is told, with the path they went to. Where nothing can be written the user is asked to make room, and it
+// tries again.
+std::string saveFile(StoreServices& s, const SaveJob& job);
 
 } // namespace kedravo::store

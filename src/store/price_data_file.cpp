@@ -188,7 +188,7 @@ void readPriceData(Tables& t, StoreServices& s) {
         readDataFile(s, path, [&t](FieldReader& reader) { return parsePriceData(t, reader); });
 }
 
-void 価格データW_SUB(Tables& t, StoreServices& s) {
+std::string 価格データW_SUB(Tables& t, StoreServices& s) {
     StorableTexts texts;
     keepStorable(t, texts);
     texts.tell(s.warner, PRICE_FILE);
@@ -196,7 +196,7 @@ void 価格データW_SUB(Tables& t, StoreServices& s) {
     SaveJob job{path, PRICE_FILE, utf8ToCp932(priceDataImage(t)).text,
                 [&t](std::string_view bytes) { return verifyPriceData(t, bytes); },
                 [&s, &path](const SaveFailure& failure) { return priceRetryMessage(s.files, path, failure); }};
-    saveFile(s, job);
+    return saveFile(s, job);
 }
 
 } // namespace kedravo::store

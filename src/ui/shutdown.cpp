@@ -21,9 +21,9 @@ void saveVanishedBasicData(Context& c) {
 } // namespace
 
 void MAINFORM_END(Context& c, int) {
-    store::価格データW_SUB(c.t, c.store);
+    const std::string saved = store::価格データW_SUB(c.t, c.store);
     saveVanishedBasicData(c);
-    store::データバックアップ_SUB(c.t, c.store);
+    store::データバックアップ_SUB(c.t, c.store, saved);
     ToolkitWindowPositions windows{c.toolkit};
     store::環境データW_SUB(c.t, c.store, windows);
     c.dataFolderLock.reset();

@@ -36,7 +36,7 @@ TEST(Backup, CopiesThePriceDataUnderATimeStampedName) {
         auto t = std::make_unique<Tables>();
         t->BACKUP_ON = c.on;
         t->BACKUP_DIR = c.folder;
-        データバックアップ_SUB(*t, store.services);
+        データバックアップ_SUB(*t, store.services, PRICE_FILE);
         EXPECT_EQ(store.files.contents((c.copy ? c.copy : c.folder) + STAMPED),
                   c.copy ? std::optional<std::string>("price data") : std::nullopt)
             << c.name;
@@ -52,7 +52,7 @@ TEST(Backup, FolderWarningNamesTheFolderOnItsSecondLine) {
     auto t = std::make_unique<Tables>();
     t->BACKUP_ON = 1;
     t->BACKUP_DIR = "/gone/old backups/";
-    データバックアップ_SUB(*t, store.services);
+    データバックアップ_SUB(*t, store.services, PRICE_FILE);
     ASSERT_EQ(store.warner.shown.size(), 1u);
     EXPECT_EQ(store.warner.shown[0].second, "バックアップ先のフォルダーが存在しません\r\n/gone/old backups");
     EXPECT_EQ(t->BACKUP_ON, 1);

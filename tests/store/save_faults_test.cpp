@@ -155,13 +155,17 @@ struct Writer {
     void (*write)(Tables&, StoreServices&);
 };
 
+void writePriceData(Tables& t, StoreServices& s) {
+    価格データW_SUB(t, s);
+}
+
 void writeEnvironment(Tables& t, StoreServices& s) {
     FixedWindows windows;
     環境データW_SUB(t, s, windows);
 }
 
 const Writer WRITERS[] = {
-    {"price data", PRICE_FILE, 価格データW_SUB},
+    {"price data", PRICE_FILE, writePriceData},
     {"basic data", BASIC_FILE, 基本データＷ_SUB},
     {"environment", ENVIRONMENT_FILE, writeEnvironment},
 };
