@@ -39,11 +39,12 @@ std::string storableFolder(const std::string& folder, const char* what, platform
     return {};
 }
 
+// Positions may have been stored in single precision ("10.5"); windows stand on whole pixels.
 bool readPosition(WindowPositions& windows, FieldReader& r, int window) {
-    std::optional<std::int16_t> left = r.number();
-    std::optional<std::int16_t> top = left ? r.number() : std::nullopt;
+    std::optional<double> left = r.decimal();
+    std::optional<double> top = left ? r.decimal() : std::nullopt;
     if (top)
-        windows.move(window, {*left, *top});
+        windows.move(window, {toInt16(*left), toInt16(*top)});
     return top.has_value();
 }
 

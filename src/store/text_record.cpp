@@ -1,6 +1,7 @@
 #include "store/text_record.h"
 
 #include "core/cp932.h"
+#include "core/numeric_value.h"
 #include "core/tables.h"
 
 #include <cassert>
@@ -43,6 +44,19 @@ std::optional<std::int16_t> parseInt16(std::string_view digits) {
     if (!value || *value < INT16_MIN || *value > INT16_MAX)
         return std::nullopt;
     return static_cast<std::int16_t>(*value);
+}
+
+// A sign, then digits with at most one decimal point among or around them, and nothing else.
+bool isDecimal(std::string_view text) {
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digitsOnly = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return whole.size() + fraction.size() > 0 && digitsOnly(whole) && digitsOnly(fraction);
 }
 
 constexpr char NOT_A_NUMBER[] = "数値であるべきところが数値ではありません";
@@ -129,6 +143,17 @@ std::optional<long long> FieldReader::numberToMend(int low, int high) {
     else if ((*value < low || *value > high) && !noted_)
         noted_ = Damage{fieldLine_, range(low, high) + "ないので直しました"};
     return value;
+}
+
+std::optional<double> FieldReader::decimal() {
+    std::optional<std::string> text = field();
+    if (!text)
+        return std::nullopt;
+    if (!isDecimal(*text)) {
+        fail(NOT_A_NUMBER);
+        return std::nullopt;
+    }
+    return numericValue(*text);
 }
 
 std::optional<std::string> FieldReader::field() {

@@ -49,6 +49,8 @@ public:
     // A whole number of any length that should lie in [low, high]. One outside it does not end the reading: it
     // comes back for the caller to mend, and its place is noted.
     std::optional<long long> numberToMend(int low, int high);
+    // A number with or without a decimal point ("10.5"), for the caller to round.
+    std::optional<double> decimal();
     const Damage& damage() const { return damage_; }
     // The first place numberToMend noted, if any.
     const std::optional<Damage>& noted() const { return noted_; }
