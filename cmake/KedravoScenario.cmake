@@ -42,5 +42,6 @@ function(kedravo_add_scenario)
   if(S_TOOLKIT STREQUAL "qt")
     list(APPEND environment QT_QPA_PLATFORM=offscreen:configfile=${KEDRAVO_SCENARIOS}/offscreen_screen.json)
   endif()
-  set_tests_properties(scenario.${S_NAME}.${S_TOOLKIT} PROPERTIES ENVIRONMENT "${environment}")
+  set_tests_properties(scenario.${S_NAME}.${S_TOOLKIT} PROPERTIES ENVIRONMENT "${environment}"
+                       TIMEOUT ${KEDRAVO_TEST_TIMEOUT})
 endfunction()

@@ -1,4 +1,8 @@
 # kedravo_add_test(NAME name SOURCES a.cpp b.cpp LIBS core lines [ENV VAR=value ...])
+
+# Every test gets a time limit, so that a hang (a save retrying under a warning box that never closes) fails the
+# run in minutes instead of stalling it; the slowest test takes seconds.
+set(KEDRAVO_TEST_TIMEOUT 300)
 find_package(GTest QUIET)
 # A cross build finds no GoogleTest for its target; it builds Debian's sources with its own compiler.
 if(NOT GTest_FOUND AND CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest/googletest)
@@ -25,6 +29,7 @@ function(kedravo_add_test)
   kedravo_warnings(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${KEDRAVO_TEST_TIMEOUT})
   if(T_ENV)
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${T_ENV}")
   endif()

@@ -1,6 +1,16 @@
 #include "core/utf8.h"
 
 namespace kedravo {
+namespace {
+
+// The smallest code point each count of continuation bytes may carry; a smaller one is an overlong form.
+constexpr char32_t SMALLEST[] = {0, 0x80, 0x800, 0x10000};
+
+bool isScalarValue(char32_t c, int extra) {
+    return c >= SMALLEST[extra] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+} // namespace
 
 char32_t nextCodePoint(std::string_view s, std::size_t& at) {
     auto b = static_cast<unsigned char>(s[at]);
@@ -12,7 +22,7 @@ char32_t nextCodePoint(std::string_view s, std::size_t& at) {
         valid = (cont & 0xC0) == 0x80;
         c = (c << 6) | (cont & 0x3F);
     }
-    if (!valid) {
+    if (!valid || !isScalarValue(c, extra)) {
         ++at;
         return U'\uFFFD';
     }

@@ -1,6 +1,7 @@
 #pragma once
-// Code points of UTF-8 text, for the rules that work character by character. Invalid sequences decode as
-// U+FFFD one byte at a time, so no input is ever lost track of.
+// Code points of UTF-8 text, for the rules that work character by character. Invalid sequences (overlong
+// forms, surrogates, code points past U+10FFFF included) decode as U+FFFD one byte at a time, so no input is
+// ever lost track of.
 #include <string>
 #include <string_view>
 

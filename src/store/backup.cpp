@@ -4,8 +4,21 @@
 #include "store/stamp.h"
 
 namespace kedravo::store {
+namespace {
 
-void データバックアップ_SUB(Tables& t, StoreServices& s) {
+// A copy fails at the file it reads or at the one it writes; the user is told which.
+std::string copyFailure(platform::FileSystem& files, const std::string& saved, const std::string& copy,
+                        platform::IoError error) {
+    platform::IoError readError = files.read(saved).error;
+    if (readError != platform::IoError::None)
+        return shownPath(files, saved) + "を読めないため、バックアップできませんでした（" + reasonText(readError) +
+               "）。";
+    return copy + "にバックアップできませんでした（" + reasonText(error) + "）。";
+}
+
+} // namespace
+
+void データバックアップ_SUB(Tables& t, StoreServices& s, const std::string& saved) {
     if (t.BACKUP_ON != 1)
         return;
     std::string folder = t.BACKUP_DIR.substr(0, t.BACKUP_DIR.empty() ? 0 : t.BACKUP_DIR.size() - 1);
@@ -15,10 +28,11 @@ void データバックアップ_SUB(Tables& t, StoreServices& s) {
         s.warner.STOP_SUB("フォルダー警告", "バックアップ先のフォルダーが存在しません\r\n" + folder);
         return;
     }
-    std::string copy = t.BACKUP_DIR + stamp + PRICE_FILE;
-    platform::IoError error = s.files.copy(t.DATA_DIR + PRICE_FILE, copy);
+    // The saved file may be an emergency copy in this very folder under the same stamp.
+    std::string copy = freeStampedPath(s.files, t.BACKUP_DIR, stamp, PRICE_FILE);
+    platform::IoError error = s.files.copy(saved, copy);
     if (error != platform::IoError::None)
-        s.warner.STOP_SUB("バックアップエラー", copy + "にバックアップできませんでした（" + reasonText(error) + "）。");
+        s.warner.STOP_SUB("バックアップエラー", copyFailure(s.files, saved, copy, error));
 }
 
 } // namespace kedravo::store

@@ -92,7 +92,8 @@ bool 基本データＷ_SUB(Tables& t, StoreServices& s, SaveMode mode) {
     keepStorable(t, texts);
     texts.tell(s.warner, BASIC_FILE);
     std::string path = t.DATA_DIR + BASIC_FILE;
-    return saveFile(s, SaveJob{path, BASIC_FILE, utf8ToCp932(basicDataImage(t)).text, nullptr, nullptr, true}, mode);
+    return saveFile(s, SaveJob{path, BASIC_FILE, utf8ToCp932(basicDataImage(t)).text, nullptr, nullptr, true}, mode)
+        .has_value();
 }
 
 } // namespace kedravo::store

@@ -6,6 +6,7 @@
 #include "store/store_services.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kedravo::store {
@@ -24,13 +25,15 @@ void readPriceData(Tables& t, StoreServices& s);
 // of a later version than 200 gives nothing after its first line, and is kept beside itself with a warning.
 void readEnvironment(Tables& t, StoreServices& s, WindowPositions& windows);
 
-// Writers, each a crash-safe replace of the whole file, as hard as `mode` says (store/file_save.h); true when the
-// file is stored. A text no file can hold (a double quote, a character outside code page 932) is replaced in the
-// tables first, and the user told.
-bool 価格データW_SUB(Tables& t, StoreServices& s, SaveMode mode = SaveMode::UntilStored);
+// Writers, each a crash-safe replace of the whole file, as hard as `mode` says (store/file_save.h). A text no file
+// can hold (a double quote, a character outside code page 932) is replaced in the tables first, and the user told.
+// The price data writer returns the path its bytes went to, which is what the backup copies; nothing when they
+// were not stored. The others tell whether they were.
+std::optional<std::string> 価格データW_SUB(Tables& t, StoreServices& s, SaveMode mode = SaveMode::UntilStored);
 bool 基本データＷ_SUB(Tables& t, StoreServices& s, SaveMode mode = SaveMode::UntilStored);
 bool 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows, SaveMode mode = SaveMode::UntilStored);
-void データバックアップ_SUB(Tables& t, StoreServices& s);
+// Copies `saved`, the price data just written, into the backup folder under a stamped name no file holds yet.
+void データバックアップ_SUB(Tables& t, StoreServices& s, const std::string& saved);
 
 // The 13-character stamp cut from "YYYY/MM/DD" and "HH:MM:SS".
 std::string STAMP(const std::string& date, const std::string& time);

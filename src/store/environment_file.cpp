@@ -39,11 +39,12 @@ std::string storableFolder(const std::string& folder, const char* what, platform
     return {};
 }
 
+// Positions may have been stored in single precision ("10.5"); windows stand on whole pixels.
 bool readPosition(WindowPositions& windows, FieldReader& r, int window) {
-    std::optional<std::int16_t> left = r.number();
-    std::optional<std::int16_t> top = left ? r.number() : std::nullopt;
+    std::optional<double> left = r.decimal();
+    std::optional<double> top = left ? r.decimal() : std::nullopt;
     if (top)
-        windows.move(window, {*left, *top});
+        windows.move(window, {toInt16(*left), toInt16(*top)});
     return top.has_value();
 }
 
@@ -114,7 +115,8 @@ void readEnvironment(Tables& t, StoreServices& s, WindowPositions& windows) {
 bool 環境データW_SUB(Tables& t, StoreServices& s, WindowPositions& windows, SaveMode mode) {
     std::string image = environmentImage(storableFolder(t.DATA_DIR, "データフォルダー", s.warner),
                                          storableFolder(t.BACKUP_DIR, "バックアップ先のフォルダー", s.warner), windows);
-    return saveFile(s, SaveJob{ENVIRONMENT_FILE, ENVIRONMENT_FILE, utf8ToCp932(image).text, nullptr, nullptr}, mode);
+    return saveFile(s, SaveJob{ENVIRONMENT_FILE, ENVIRONMENT_FILE, utf8ToCp932(image).text, nullptr, nullptr}, mode)
+        .has_value();
 }
 
 } // namespace kedravo::store

@@ -68,6 +68,8 @@ void readDataFile(StoreServices& s, const std::string& path, const FieldParser& 
     std::optional<Damage> damage = parse(reader);
     if (!damage)
         damage = cutAtTheEnd(contents.bytes);
+    if (!damage)
+        damage = reader.noted();
     // The text stops where the bytes that are not code page 932 begin.
     if (damage && file.damage && damage->line >= file.damage->line)
         damage = file.damage;

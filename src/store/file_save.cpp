@@ -25,17 +25,17 @@ std::optional<SaveFailure> attemptInPlace(StoreServices& s, const SaveJob& job) 
     }
 }
 
-bool saveEmergencyCopy(StoreServices& s, const SaveJob& job, const SaveFailure& cause) {
+std::optional<std::string> saveEmergencyCopy(StoreServices& s, const SaveJob& job, const SaveFailure& cause) {
     std::string stamp = stampNow(s.clock);
     for (const std::string& folder : fallbackFolders(s.files)) {
-        std::string copy = folder + stamp + job.name;
+        std::string copy = freeStampedPath(s.files, folder, stamp, job.name);
         if (writeFreshFile(s.files, copy, job.bytes, job.verify))
             continue;
         s.warner.STOP_SUB("保存エラー", shownPath(s.files, job.path) + "に保存できませんでした（" + reasonText(cause) +
                                             "）。\r\n代わりに次のファイルに保存しました。\r\n" + copy);
-        return true;
+        return copy;
     }
-    return false;
+    return std::nullopt;
 }
 
 // Someone else wrote the file since this program read or wrote it: their file stays, and this program's data go
@@ -45,7 +45,7 @@ std::optional<SaveFailure> attemptAside(StoreServices& s, const SaveJob& job, Sa
     std::string& aside = s.known.asideOf(job.path);
     const bool first = aside.empty();
     if (first)
-        aside = folderOf(job.path) + stampNow(s.clock) + job.name;
+        aside = freeStampedPath(s.files, folderOf(job.path), stampNow(s.clock), job.name);
     std::optional<SaveFailure> failure = first ? writeFreshFile(s.files, aside, job.bytes, job.verify)
                                                : replaceFile(s.files, aside, job.bytes, job.verify);
     if (failure)
@@ -79,21 +79,21 @@ std::vector<std::string> fallbackFolders(platform::FileSystem& files) {
     return folders;
 }
 
-bool saveFile(StoreServices& s, const SaveJob& job, SaveMode mode) {
+std::optional<std::string> saveFile(StoreServices& s, const SaveJob& job, SaveMode mode) {
     const bool othersWrote = job.keepOthersWrites && s.known.changedByOthers(s.files, job.path);
     for (;;) {
         std::optional<SaveFailure> failure = othersWrote ? attemptAside(s, job, mode) : attemptInPlace(s, job);
         if (!failure) {
             if (!othersWrote)
                 s.known.saw(job.path, job.bytes);
-            return true;
+            return othersWrote ? s.known.asideOf(job.path) : job.path;
         }
         if (mode == SaveMode::DuringSession) {
             tellPostponed(s, job, *failure);
-            return false;
+            return std::nullopt;
         }
-        if (saveEmergencyCopy(s, job, *failure))
-            return true;
+        if (std::optional<std::string> copy = saveEmergencyCopy(s, job, *failure))
+            return copy;
         s.warner.STOP_SUB("保存エラー", job.name + "をどこにも保存できませんでした（" + reasonText(*failure) +
                                             "）。\r\nディスクの空きと書込みの許可を確かめてからOKを押してください。"
                                             "再度書込みます。");

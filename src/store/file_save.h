@@ -32,8 +32,8 @@ std::vector<std::string> fallbackFolders(platform::FileSystem& files);
 // At exit a save returns only once the bytes are stored: in their place or in a time-stamped emergency copy whose
 // full path the user is told; where nothing can be written the user is asked to make room, and it tries again.
 // During the session a failure is told once and the file is left to the next change and the exit, so that the
-// trader is never held in a loop of boxes. True when the bytes are stored somewhere.
+// trader is never held in a loop of boxes. The path the bytes went to; nothing when they were not stored.
 enum class SaveMode { UntilStored, DuringSession };
-bool saveFile(StoreServices& s, const SaveJob& job, SaveMode mode = SaveMode::UntilStored);
+std::optional<std::string> saveFile(StoreServices& s, const SaveJob& job, SaveMode mode = SaveMode::UntilStored);
 
 } // namespace kedravo::store

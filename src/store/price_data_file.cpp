@@ -96,14 +96,16 @@ std::optional<Damage> parseLines(Tables& t, FieldReader& r, int p) {
         return r.damage();
     t.LINE_COUNT[p] = 0;
     for (int j = 0; j < *count; ++j) {
+        // A time frame or a count out of range is mended, so that neither this line nor any after it is lost.
         std::optional<std::string> price = r.text();
-        std::optional<std::int16_t> tf = price ? r.number(0, TF_MAX) : std::nullopt;
-        std::optional<std::int16_t> cross = tf ? r.number(0, CROSS_CAP) : std::nullopt;
+        std::optional<long long> tf = price ? r.numberToMend(0, TF_MAX) : std::nullopt;
+        std::optional<long long> cross = tf ? r.numberToMend(0, CROSS_CAP) : std::nullopt;
         if (!cross)
             return r.damage();
         t.LINE_PRICE[p][j] = *price;
-        t.LINE_TF[p][j] = *tf;
-        t.LINE_CROSS[p][j] = *cross;
+        // The first time frame, where the page settings window puts a line whose time frame has gone.
+        t.LINE_TF[p][j] = static_cast<std::int16_t>(*tf >= 0 && *tf <= TF_MAX ? *tf : 0);
+        t.LINE_CROSS[p][j] = static_cast<std::int16_t>(std::clamp<long long>(*cross, 0, CROSS_CAP));
         t.LINE_COUNT[p] = static_cast<std::int16_t>(j + 1);
     }
     return std::nullopt;
@@ -187,7 +189,7 @@ void readPriceData(Tables& t, StoreServices& s) {
     readDataFile(s, path, [&t](FieldReader& reader) { return parsePriceData(t, reader); });
 }
 
-bool 価格データW_SUB(Tables& t, StoreServices& s, SaveMode mode) {
+std::optional<std::string> 価格データW_SUB(Tables& t, StoreServices& s, SaveMode mode) {
     StorableTexts texts;
     keepStorable(t, texts);
     texts.tell(s.warner, PRICE_FILE);

@@ -39,4 +39,12 @@ std::string stampNow(platform::Clock& clock) {
     return STAMP(dateText(now), timeText(now));
 }
 
+std::string freeStampedPath(platform::FileSystem& files, const std::string& folder, const std::string& stamp,
+                            const std::string& name) {
+    std::string path = folder + stamp + name;
+    for (int n = 2; files.exists(path); ++n)
+        path = folder + stamp + "(" + std::to_string(n) + ")" + name;
+    return path;
+}
+
 } // namespace kedravo::store

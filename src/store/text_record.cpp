@@ -1,10 +1,12 @@
 #include "store/text_record.h"
 
 #include "core/cp932.h"
+#include "core/numeric_value.h"
 #include "core/tables.h"
 
 #include <cassert>
 #include <charconv>
+#include <climits>
 
 namespace kedravo::store {
 namespace {
@@ -24,15 +26,43 @@ int countLineEnds(std::string_view text) {
     return ends;
 }
 
-std::optional<std::int16_t> parseInt16(std::string_view digits) {
-    if (!digits.empty() && digits.front() == '+')
+// A sign, then digits and nothing else; digits beyond what a long long holds stop at its end.
+std::optional<long long> parseWhole(std::string_view digits) {
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (negative || digits.front() == '+'))
         digits.remove_prefix(1);
-    int value = 0;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || value < INT16_MIN ||
-        value > INT16_MAX)
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
-    return static_cast<std::int16_t>(value);
+    long long value = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
+        value = LLONG_MAX;
+    return negative ? -value : value;
+}
+
+std::optional<std::int16_t> parseInt16(std::string_view digits) {
+    std::optional<long long> value = parseWhole(digits);
+    if (!value || *value < INT16_MIN || *value > INT16_MAX)
+        return std::nullopt;
+    return static_cast<std::int16_t>(*value);
+}
+
+// A sign, then digits with at most one decimal point among or around them, and nothing else.
+bool isDecimal(std::string_view text) {
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digitsOnly = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return whole.size() + fraction.size() > 0 && digitsOnly(whole) && digitsOnly(fraction);
+}
+
+constexpr char NOT_A_NUMBER[] = "数値であるべきところが数値ではありません";
+
+std::string range(int low, int high) {
+    return "数値が" + std::to_string(low) + "～" + std::to_string(high) + "の範囲に";
 }
 
 } // namespace
@@ -90,17 +120,40 @@ std::optional<std::int16_t> FieldReader::number() {
         return std::nullopt;
     std::optional<std::int16_t> value = parseInt16(*digits);
     if (!value)
-        fail("数値であるべきところが数値ではありません");
+        fail(NOT_A_NUMBER);
     return value;
 }
 
 std::optional<std::int16_t> FieldReader::number(int low, int high) {
     std::optional<std::int16_t> value = number();
     if (value && (*value < low || *value > high)) {
-        fail("数値が" + std::to_string(low) + "～" + std::to_string(high) + "の範囲にありません");
+        fail(range(low, high) + "ありません");
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<long long> FieldReader::numberToMend(int low, int high) {
+    std::optional<std::string> digits = field();
+    if (!digits)
+        return std::nullopt;
+    std::optional<long long> value = parseWhole(*digits);
+    if (!value)
+        fail(NOT_A_NUMBER);
+    else if ((*value < low || *value > high) && !noted_)
+        noted_ = Damage{fieldLine_, range(low, high) + "ないので直しました"};
+    return value;
+}
+
+std::optional<double> FieldReader::decimal() {
+    std::optional<std::string> text = field();
+    if (!text)
+        return std::nullopt;
+    if (!isDecimal(*text)) {
+        fail(NOT_A_NUMBER);
+        return std::nullopt;
+    }
+    return numericValue(*text);
 }
 
 std::optional<std::string> FieldReader::field() {

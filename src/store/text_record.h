@@ -46,7 +46,14 @@ public:
     std::optional<std::int16_t> number();
     // A number that must lie in [low, high]: what the tables can hold, such as a count or an index.
     std::optional<std::int16_t> number(int low, int high);
+    // A whole number of any length that should lie in [low, high]. One outside it does not end the reading: it
+    // comes back for the caller to mend, and its place is noted.
+    std::optional<long long> numberToMend(int low, int high);
+    // A number with or without a decimal point ("10.5"), for the caller to round.
+    std::optional<double> decimal();
     const Damage& damage() const { return damage_; }
+    // The first place numberToMend noted, if any.
+    const std::optional<Damage>& noted() const { return noted_; }
 
 private:
     std::optional<std::string> field();
@@ -60,6 +67,7 @@ private:
     int line_ = 1;
     int fieldLine_ = 1;
     Damage damage_;
+    std::optional<Damage> noted_;
 };
 
 // A file's bytes in UTF-8, cut before the first line holding bytes that are not code page 932; `damage`

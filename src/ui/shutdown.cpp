@@ -21,9 +21,10 @@ void saveUnsavedBasicData(Context& c) {
 } // namespace
 
 void MAINFORM_END(Context& c, int) {
-    store::価格データW_SUB(c.t, c.store);
+    // At exit the save returns only once the data are stored somewhere.
+    const std::string saved = *store::価格データW_SUB(c.t, c.store);
     saveUnsavedBasicData(c);
-    store::データバックアップ_SUB(c.t, c.store);
+    store::データバックアップ_SUB(c.t, c.store, saved);
     ToolkitWindowPositions windows{c.toolkit};
     store::環境データW_SUB(c.t, c.store, windows);
     c.dataFolderLock.reset();

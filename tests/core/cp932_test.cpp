@@ -86,9 +86,29 @@ TEST(Cp932Conversion, RandomTextsRoundTrip) {
     }
 }
 
-TEST(Utf8, InvalidBytesDecodeOneAtATime) {
-    std::u32string cps = decodeUtf8(std::string("a\xff\xe3\x81", 4));
-    EXPECT_EQ(cps, (std::u32string{U'a', U'\uFFFD', U'\uFFFD', U'\uFFFD'}));
+TEST(Utf8, DecodesScalarValuesAndInvalidBytesOneAtATime) {
+    const char32_t X = U'\uFFFD';
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::u32string decoded;
+    } cases[] = {
+        {"cut sequence", std::string("a\xff\xe3\x81", 4), {U'a', X, X, X}},
+        {"ends of one to four bytes",
+         "\x7f\xc2\x80\xdf\xbf\xe0\xa0\x80\xef\xbf\xbf\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
+         {0x7F, 0x80, 0x7FF, 0x800, 0xFFFF, 0x10000, 0x10FFFF}},
+        {"around the surrogates", "\xed\x9f\xbf\xee\x80\x80", {0xD7FF, 0xE000}},
+        {"overlong NUL", std::string("\xc0\x80", 2), {X, X}},
+        {"overlong two bytes", "\xc1\xbf", {X, X}},
+        {"overlong three bytes", "\xe0\x9f\xbf", {X, X, X}},
+        {"overlong four bytes", "\xf0\x8f\xbf\xbf", {X, X, X, X}},
+        {"first surrogate", "\xed\xa0\x80", {X, X, X}},
+        {"last surrogate", "\xed\xbf\xbf", {X, X, X}},
+        {"past U+10FFFF", "\xf4\x90\x80\x80", {X, X, X, X}},
+        {"no lead byte above F4", "\xf5\x80\x80\x80", {X, X, X, X}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(decodeUtf8(c.bytes), c.decoded) << c.name;
 }
 
 } // namespace

@@ -8,6 +8,10 @@
 namespace kedravo {
 namespace {
 
+// An integer part of 310 digits: beyond a double's range, then a fraction that alone would be a price.
+const std::string LONGER_THAN_A_DOUBLE = std::string(310, '9') + ".5";
+const std::string NEGATIVE_LONGER_THAN_A_DOUBLE = "-" + LONGER_THAN_A_DOUBLE;
+
 struct PriceCase {
     const char* name;
     const char* in;
@@ -47,6 +51,8 @@ TEST(InputSub, NormalisesToCanonicalTextAndParts) {
         {"negative beyond the limit", "-12345", "", "0", "00"},
         {"negative beyond the limit with fraction", "-1000.5", "", "0", "00"},
         {"huge", "1234567890123456789012345678901234567890", "", "0", "00"},
+        {"longer than a double", LONGER_THAN_A_DOUBLE.c_str(), "", "0", "00"},
+        {"negative longer than a double", NEGATIVE_LONGER_THAN_A_DOUBLE.c_str(), "", "0", "00"},
     };
     for (const auto& c : cases) {
         std::string price = c.in;

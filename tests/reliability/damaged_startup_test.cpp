@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -210,6 +211,43 @@ TEST_F(DamagedStartup, ASingleChangedByteIsToldAtMostOnceAndLosesNothing) {
                 EXPECT_EQ(problemWith(setup, *whole, {file, changed, ""}, false), "")
                     << file << ": byte " << at << " changed to " << static_cast<int>(static_cast<unsigned char>(to));
             }
+    }
+}
+
+// A time frame or a crossing count out of range, as a hand edit leaves it: the line is kept with the value
+// mended, the one warning names its line, and every line and page after it is read and saved again.
+TEST_F(DamagedStartup, ANumberOutOfRangeIsMendedAndNothingAfterItIsLost) {
+    const struct {
+        const char* record;
+        const char* damaged;
+        std::int16_t tf, cross; // as mended
+    } cases[] = {
+        {"155.7, 0 , 32765 ", "155.7, 0 , 40000 ", 0, 32765},
+        {"155.6, 1 , 2 ", "155.6, 1 ,-7 ", 1, 0},
+        {"155.6, 1 , 2 ", "155.6, 1 , 99999999999999999999999 ", 1, 32765},
+        {"155.6, 1 , 2 ", "155.6, 21 , 2 ", 0, 2},
+        {"155.6, 1 , 2 ", "155.6,-1 , 2 ", 0, 2},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = setup.files.at(PRICE);
+        const std::size_t at = bytes.find(c.record);
+        ASSERT_NE(at, std::string::npos) << c.record;
+        bytes.replace(at, std::strlen(c.record), c.damaged);
+        const DamagedFile damage{PRICE, bytes, c.damaged};
+        std::unique_ptr<Runs> runs = run(setup, damage);
+        EXPECT_EQ(warnedAboutTheFile(*runs, damage, true), "") << c.damaged;
+        ASSERT_EQ(runs->atStart.size(), 1u) << c.damaged;
+        const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + at, '\n'));
+        const std::string& text = runs->atStart[0].text;
+        EXPECT_NE(text.find("価格データ.TXTの" + std::to_string(line) + "行目"), std::string::npos) << text;
+        auto expected = std::make_unique<Tables>(*whole);
+        const std::string price = std::string(c.record).substr(0, std::string(c.record).find(','));
+        const auto j = std::find(expected->LINE_PRICE[0].begin(), expected->LINE_PRICE[0].end(), price) -
+                       expected->LINE_PRICE[0].begin();
+        expected->LINE_TF[0][j] = c.tf;
+        expected->LINE_CROSS[0][j] = c.cross;
+        EXPECT_EQ(store::test::firstDifference(*expected, *runs->started), "") << c.damaged;
+        EXPECT_EQ(nothingLost(*runs, setup, damage), "") << c.damaged;
     }
 }
 

@@ -108,35 +108,48 @@ TEST(DataFolders, NamesWithJapaneseBlanksCommasAndColonsWork) {
     }
 }
 
-// The data folder the program was started on, made unwritable or removed before the exit: the price data goes
-// to an emergency copy in the working directory, and the user is told where.
-void loseTheDataFolder(const std::function<void(const fs::path&)>& lose) {
+// The data folder the program was started on, made unwritable, removed or blocked before the exit, with the
+// backup switched on into `backup` (under the working directory): the price data goes to an emergency copy in
+// the working directory, the user is told where, and the backup holds the same bytes without replacing it.
+void loseTheDataFolder(const std::function<void(const fs::path&)>& lose, const std::string& backup,
+                       const std::string& backupName = "240506_070809価格データ.TXT") {
     WorkingDirectory cwd;
     fs::copy(realisticSetup(), cwd.path, fs::copy_options::recursive);
+    fs::create_directories(cwd.path / backup);
     platform::PosixFileSystem files;
     store::test::FixedClock clock;
     WholeProgram program(files, clock);
     perform(program,
-            {clockCommand({2024, 5, 6, 7, 8, 9}), command(Verb::Start), command(Verb::Click, BUTTON1),
-             command(Verb::Type, EDIT5, 0, "150.5"), command(Verb::Click, BUTTON6), command(Verb::Click, BUTTON7)});
+            {clockCommand({2024, 5, 6, 7, 8, 9}), command(Verb::Start),
+             command(Verb::AnswerSave, 0, 0, (cwd.path / backup / "DUMMY").string()), command(Verb::Click, CHECK1),
+             command(Verb::Click, BUTTON1), command(Verb::Type, EDIT5, 0, "150.5"), command(Verb::Click, BUTTON6),
+             command(Verb::Click, BUTTON7)});
     lose(cwd.path / "data");
     perform(program, {command(Verb::Close)});
-    const std::vector<Warning> warnings = program.takeWarnings();
+    const std::string warnings = describe(program.takeWarnings());
     const std::string copy = (cwd.path / "240506_070809価格データ.TXT").string();
-    EXPECT_NE(describe(warnings).find("代わりに次のファイルに保存しました。\r\n" + copy), std::string::npos)
-        << describe(warnings);
-    EXPECT_EQ(bytesOf(copy), utf8ToCp932(store::priceDataImage(program.tables())).text);
+    EXPECT_NE(warnings.find("代わりに次のファイルに保存しました。\r\n" + copy), std::string::npos) << warnings;
+    EXPECT_EQ(warnings.find("バックアップ"), std::string::npos) << warnings;
+    const std::string saved = utf8ToCp932(store::priceDataImage(program.tables())).text;
+    EXPECT_TRUE(bytesOf(copy) == saved) << "the emergency copy does not hold what was saved";
+    EXPECT_TRUE(bytesOf(cwd.path / backup / backupName) == saved) << "the backup does not hold what was saved";
 }
 
 TEST(DataFolders, AReadOnlyDataFolderEndsInAnEmergencyCopy) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "a read-only folder does not stop root";
     loseTheDataFolder(
-        [](const fs::path& data) { fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec); });
+        [](const fs::path& data) { fs::permissions(data, fs::perms::owner_read | fs::perms::owner_exec); }, "backups");
 }
 
 TEST(DataFolders, ADeletedDataFolderEndsInEmergencyCopies) {
-    loseTheDataFolder([](const fs::path& data) { fs::remove_all(data); });
+    loseTheDataFolder([](const fs::path& data) { fs::remove_all(data); }, "バックアップ");
+}
+
+// The backup, in the working directory and in the same second, takes a name of its own beside the emergency copy.
+TEST(DataFolders, ABackupBesideTheEmergencyCopyLeavesItWhole) {
+    loseTheDataFolder([](const fs::path& data) { fs::create_directory(data / "価格データ.TXT.tmp"); }, ".",
+                      "240506_070809(2)価格データ.TXT");
 }
 
 } // namespace

@@ -14,15 +14,19 @@ TEST(Backup, CopiesThePriceDataUnderATimeStampedName) {
         const char* name;
         std::int16_t on;
         const char* folder;
+        const char* saved;   // where the save put the price data
         const char* copy;    // where the copy lands, if anywhere
         const char* caption; // of the warning, if any
+        const char* told;    // the file the warning names
     };
     const Case cases[] = {
-        {"backup off", 0, "/backup/", nullptr, nullptr},
-        {"folder present", 1, "/backup/", "/backup/", nullptr},
-        {"root folder", 1, "/", "/", nullptr},
-        {"folder gone", 1, "/gone/", nullptr, "フォルダー警告"},
-        {"copy fails", 1, "/full/", nullptr, "バックアップエラー"},
+        {"backup off", 0, "/backup/", PRICE_FILE, nullptr, nullptr, nullptr},
+        {"folder present", 1, "/backup/", PRICE_FILE, "/backup/", nullptr, nullptr},
+        {"root folder", 1, "/", PRICE_FILE, "/", nullptr, nullptr},
+        {"folder gone", 1, "/gone/", PRICE_FILE, nullptr, "フォルダー警告", "/gone"},
+        {"copy fails", 1, "/full/", PRICE_FILE, nullptr, "バックアップエラー", "/full/"},
+        {"saved file gone", 1, "/backup/", "/gone/価格データ.TXT", nullptr, "バックアップエラー",
+         "/gone/価格データ.TXT"},
     };
     for (const Case& c : cases) {
         TestStore store;
@@ -36,13 +40,15 @@ TEST(Backup, CopiesThePriceDataUnderATimeStampedName) {
         auto t = std::make_unique<Tables>();
         t->BACKUP_ON = c.on;
         t->BACKUP_DIR = c.folder;
-        データバックアップ_SUB(*t, store.services);
+        データバックアップ_SUB(*t, store.services, c.saved);
         EXPECT_EQ(store.files.contents((c.copy ? c.copy : c.folder) + STAMPED),
                   c.copy ? std::optional<std::string>("price data") : std::nullopt)
             << c.name;
         ASSERT_EQ(store.warner.shown.size(), c.caption ? 1u : 0u) << c.name;
         if (c.caption) {
             EXPECT_EQ(store.warner.shown[0].first, c.caption) << c.name;
+            EXPECT_NE(store.warner.shown[0].second.find(c.told), std::string::npos)
+                << c.name << ": " << store.warner.shown[0].second;
         }
     }
 }
@@ -52,7 +58,7 @@ TEST(Backup, FolderWarningNamesTheFolderOnItsSecondLine) {
     auto t = std::make_unique<Tables>();
     t->BACKUP_ON = 1;
     t->BACKUP_DIR = "/gone/old backups/";
-    データバックアップ_SUB(*t, store.services);
+    データバックアップ_SUB(*t, store.services, PRICE_FILE);
     ASSERT_EQ(store.warner.shown.size(), 1u);
     EXPECT_EQ(store.warner.shown[0].second, "バックアップ先のフォルダーが存在しません\r\n/gone/old backups");
     EXPECT_EQ(t->BACKUP_ON, 1);

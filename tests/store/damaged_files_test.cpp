@@ -22,6 +22,14 @@ std::string cp932(const std::string& utf8) {
 const std::string PAGE0_HEAD =
     "バージョン,200\r\n" + std::string(30, '*') + "\r\nページ名,ドル円\r\n価格,112.5,\"2016/03/01_09:30:05\"\r\n";
 
+// Pages 1 to 9, empty, so that a file ends where it should.
+const std::string LATER_PAGES = [] {
+    std::string pages;
+    for (int p = 1; p < PAGE_MAX; ++p)
+        pages += std::string(30, '*') + "\r\nページ名,\r\n価格,,\"\"\r\n 0 \r\n";
+    return pages;
+}();
+
 struct Case {
     const char* name;
     std::string bytes;
@@ -36,8 +44,8 @@ TEST(DamagedFiles, PriceDataKeepsWhatWasReadAndThePreservedFile) {
         {"count below 0", cp932(PAGE0_HEAD + "-1 \r\n"), 5, 0, true},
         {"count not a number", cp932(PAGE0_HEAD + "x\r\n"), 5, 0, true},
         {"fewer lines than counted", cp932(PAGE0_HEAD + " 3 \r\n1.5, 0 , 0 \r\n1.6, 1 , 2 \r\n"), 8, 2, true},
-        {"time frame out of range", cp932(PAGE0_HEAD + " 1 \r\n1.5, 21 , 0 \r\n"), 6, 0, true},
-        {"negative crossing count", cp932(PAGE0_HEAD + " 1 \r\n1.5, 0 ,-1 \r\n"), 6, 0, true},
+        {"time frame out of range, mended", cp932(PAGE0_HEAD + " 1 \r\n1.5, 21 , 0 \r\n" + LATER_PAGES), 6, 1, true},
+        {"negative crossing count, mended", cp932(PAGE0_HEAD + " 1 \r\n1.5, 0 ,-1 \r\n" + LATER_PAGES), 6, 1, true},
         {"cut in the middle of a record", cp932(PAGE0_HEAD + " 2 \r\n1.5, 0 , 0 \r\n1.6, 1"), 7, 1, true},
         {"missing pages",
          cp932(PAGE0_HEAD + " 0 \r\n" + std::string(30, '*') + "\r\nページ名,\r\n価格,,\"\"\r\n 0 \r\n"), 10, 0, true},

@@ -42,6 +42,8 @@ TEST(ParseScript, NamesTheLineAndWhatIsWrong) {
         {"start twice", "start\n\nstart", 3, "start may come only once"},
         {"quote error", "start\n# a comment\ntype NAME \"1", 3, "missing closing quote"},
         {"not UTF-8", "start\ntype NAME \xff", 2, "not UTF-8 text"},
+        {"a surrogate", "start\ntype NAME \xed\xa0\x80", 2, "not UTF-8 text"},
+        {"past U+10FFFF", "start\ntype NAME \xf4\x90\x80\x80", 2, "not UTF-8 text"},
     };
     for (const ErrorCase& c : cases) {
         Script script = parseScript(c.script, testCatalogue());
