@@ -28,13 +28,13 @@ void commitChange(Context& c, const char* change) {
     const StateDifference difference = compareStates(captureState(c.t, c.history.current()), c.history.current());
     if (!difference.any())
         return;
-    saveRestored(c, difference);
+    saveDifference(c, difference);
     // Captured after the save, which may have replaced a text no file can hold.
     c.history.record(change, captureState(c.t, c.history.current()));
     showHistoryMenu(c);
 }
 
-void saveRestored(Context& c, StateDifference difference) {
+void saveDifference(Context& c, StateDifference difference) {
     c.unsaved.priceData = c.unsaved.priceData || difference.priceData;
     c.unsaved.basicData = c.unsaved.basicData || difference.basicData;
     saveUnsaved(c);

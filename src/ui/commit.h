@@ -15,8 +15,9 @@ inline constexpr char CHANGE_PAGE_SETTINGS[] = "ページの設定";
 // At the end of start-up: the tables as read are the history's start.
 void beginHistory(Context& c);
 void commitChange(Context& c, const char* change);
-// After the history moved to another state: the tables hold it, the files are to follow.
-void saveRestored(Context& c, StateDifference difference);
+// Saves the files the tables now differ in, after a change or after the history moved; a file left unsaved by a
+// failure before is tried again.
+void saveDifference(Context& c, StateDifference difference);
 // KANKYO.TXT after the folders or the backup switch changed, so that a crash does not forget them.
 void commitSettings(Context& c);
 

@@ -48,7 +48,7 @@ void showRestored(Context& c, const std::string& change) {
 void restore(Context& c, const std::string& change, const TableState& from, const TableState& to) {
     restoreState(c.t, to);
     showRestored(c, change);
-    saveRestored(c, compareStates(from, to));
+    saveDifference(c, compareStates(from, to));
     showHistoryMenu(c);
 }
 
