@@ -45,7 +45,12 @@ void showRestored(Context& c, const std::string& change) {
         c.toolkit.setSelected(LIST3, -1);
 }
 
-void restore(Context& c, const std::string& change, const TableState& from, const TableState& to) {
+// Moves the history one step (`move` is ChangeHistory::undo or ::redo), restores the tables, shows and saves them.
+void restore(Context& c, std::string change, const std::string& command, const TableState& (ChangeHistory::*move)()) {
+    if (!mayRestore(c, change, command))
+        return;
+    const TableState from = c.history.current();
+    const TableState& to = (c.history.*move)();
     restoreState(c.t, to);
     showRestored(c, change);
     saveDifference(c, compareStates(from, to));
@@ -55,19 +60,11 @@ void restore(Context& c, const std::string& change, const TableState& from, cons
 } // namespace
 
 void UNDO_ON(Context& c, int) {
-    const std::string change = c.history.undoName();
-    if (!mayRestore(c, change, "元に戻す"))
-        return;
-    const TableState from = c.history.current();
-    restore(c, change, from, c.history.undo());
+    restore(c, c.history.undoName(), "元に戻す", &ChangeHistory::undo);
 }
 
 void REDO_ON(Context& c, int) {
-    const std::string change = c.history.redoName();
-    if (!mayRestore(c, change, "やり直す"))
-        return;
-    const TableState from = c.history.current();
-    restore(c, change, from, c.history.redo());
+    restore(c, c.history.redoName(), "やり直す", &ChangeHistory::redo);
 }
 
 } // namespace kedravo::ui
