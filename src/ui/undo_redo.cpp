@@ -2,7 +2,7 @@
 
 #include "ui/commit.h"
 #include "ui/controls.h"
-#include "ui/history_menu.h"
+#include "ui/main_menu.h"
 #include "ui/line_display.h"
 #include "ui/main_window.h"
 #include "ui/past_price_window.h"
@@ -49,7 +49,7 @@ void restore(Context& c, const std::string& change, const TableState& from, cons
     restoreState(c.t, to);
     showRestored(c, change);
     saveRestored(c, compareStates(from, to));
-    showHistoryMenu(c);
+    showMainMenu(c);
 }
 
 } // namespace
