@@ -172,10 +172,14 @@ void addCsvLines(Tables& t, int page, const std::vector<CsvLine>& lines) {
 }
 
 std::string csvImportReport(const CsvImport& import) {
-    std::string text = std::to_string(import.lines.size()) + "本のラインを追加しました。";
+    const std::string added = std::to_string(import.lines.size()) + "本のラインを追加しました。";
+    return import.notAdded.empty() ? added : added + "\r\n" + csvRowsNotAdded(import);
+}
+
+std::string csvRowsNotAdded(const CsvImport& import) {
     if (import.notAdded.empty())
-        return text;
-    text += "\r\n追加しなかった行（" + std::to_string(import.notAdded.size()) + "行）:";
+        return "";
+    std::string text = "追加しなかった行（" + std::to_string(import.notAdded.size()) + "行）:";
     for (std::size_t k = 0; k < import.notAdded.size() && k < REPORTED_ROWS; ++k)
         text += "\r\n" + std::to_string(import.notAdded[k].row) + "行目: " + import.notAdded[k].reason;
     if (import.notAdded.size() > REPORTED_ROWS)

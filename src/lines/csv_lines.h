@@ -44,7 +44,9 @@ CsvImport checkCsvLines(std::string_view bytes, const Tables& t, int page, int d
 // Appends the lines to the page, which must have room for them.
 void addCsvLines(Tables& t, int page, const std::vector<CsvLine>& lines);
 
-// What the trader is told: how many lines were added, then each row not added (the first 20, then a count).
+// What the trader is told: how many lines were added, then the rows not added.
 std::string csvImportReport(const CsvImport& import);
+// Each row not added, by row number and reason: the first 20, then how many more; empty when there is none.
+std::string csvRowsNotAdded(const CsvImport& import);
 
 } // namespace kedravo
