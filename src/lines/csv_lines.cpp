@@ -84,6 +84,11 @@ std::optional<std::int16_t> crossCount(const std::string& text) {
     return static_cast<std::int16_t>(value);
 }
 
+// A time-frame index outside the table (a hand-edited file) names nothing rather than reading past it.
+std::string timeFrameName(const Tables& t, int page, int tf) {
+    return tf >= 0 && tf < TF_SLOTS ? t.TF_NAME[page][tf] : std::string();
+}
+
 struct RowCheck {
     const Tables& t;
     int page;
@@ -131,7 +136,7 @@ std::string csvOfLines(const Tables& t, int page) {
     });
     std::string out = "\xEF\xBB\xBF" + std::string(CSV_HEADER) + "\r\n";
     for (int j : order)
-        out += csvRecordText({t.PAGE_NAME[page], t.LINE_PRICE[page][j], t.TF_NAME[page][t.LINE_TF[page][j]],
+        out += csvRecordText({t.PAGE_NAME[page], t.LINE_PRICE[page][j], timeFrameName(t, page, t.LINE_TF[page][j]),
                               std::to_string(t.LINE_CROSS[page][j])});
     return out;
 }

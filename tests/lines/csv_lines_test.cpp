@@ -89,6 +89,12 @@ TEST(CsvLines, ExportedLinesImportUnchanged) {
     EXPECT_EQ(import.lines, (std::vector<CsvLine>{lines[1], lines[0], lines[2]}));
 }
 
+TEST(CsvLines, ATimeFrameIndexOutsideTheTableExportsNoName) {
+    Tables t = pageWithTimeFrames();
+    addCsvLines(t, 2, {{"105.00", -1, 0}, {"104.00", TF_SLOTS, 0}});
+    EXPECT_TRUE(csvOfLines(t, 2).ends_with("\r\nドル円,105.00,,0\r\nドル円,104.00,,0\r\n"));
+}
+
 TEST(CsvLines, TheReportListsTwentyRowsThenACount) {
     CsvImport import;
     import.lines.resize(3);
