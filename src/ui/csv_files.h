@@ -14,8 +14,8 @@ inline constexpr char CSV_EXPORT_ERROR[] = "CSV書き出しエラー";
 inline constexpr char CSV_IMPORT_ERROR[] = "CSV読み込みエラー";
 inline constexpr char CSV_IMPORT_REPORT[] = "CSVの読み込み";
 
-// Replaces the file at `path` in one step with the page's lines, read back before it is put in place. What went
-// wrong, or nothing.
+// Replaces the file at `path` in one step with the page's lines, read back before it is put in place; never a file
+// named as a data file. What went wrong, or nothing.
 std::optional<std::string> writeCsvFile(platform::FileSystem& files, const Tables& t, int page,
                                         const std::string& path);
 

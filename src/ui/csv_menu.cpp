@@ -26,13 +26,14 @@ int defaultTimeFrame(Context& c) {
     return c.t.FORM3_OPEN ? std::max(0, c.toolkit.selected(COMBO2)) : 0;
 }
 
-} // namespace
-
+// The page's name, "_", YYMMDD of today, ".csv".
 std::string proposedCsvName(Context& c) {
     const int page = c.t.CUR_PAGE;
     const std::string name = c.t.PAGE_NAME[page].empty() ? defaultPageName(page + 1) : c.t.PAGE_NAME[page];
     return fileNameOf(name) + "_" + store::stampNow(c.clock).substr(0, 6) + ".csv";
 }
+
+} // namespace
 
 void CSV_EXPORT_ON(Context& c, int) {
     const auto path = c.dialogs.saveCsvAs(MAINFORM, "CSVに書き出す", proposedCsvName(c));

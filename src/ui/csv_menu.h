@@ -4,9 +4,6 @@
 
 namespace kedravo::ui {
 
-// The file name the save dialog proposes: the page's name, "_", YYMMDD of today, ".csv".
-std::string proposedCsvName(Context& c);
-
 void CSV_EXPORT_ON(Context& c, int window);
 // The file's rows become new lines of the current page, as one change.
 void CSV_IMPORT_ON(Context& c, int window);
