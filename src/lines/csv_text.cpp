@@ -17,15 +17,19 @@ bool isBlank(char c) {
     return c == ' ';
 }
 
+// The first line with a separator outside quotes decides, so that a header of one column says nothing; a tab
+// there wins, since tab-separated files leave commas in their fields unquoted.
 char separatorOf(std::string_view text) {
-    bool quoted = false;
+    bool quoted = false, comma = false;
     for (char c : text) {
         if (c == '"')
             quoted = !quoted;
-        else if (!quoted && (c == '\r' || c == '\n'))
-            break;
         else if (!quoted && c == '\t')
             return '\t';
+        else if (!quoted && c == ',')
+            comma = true;
+        else if (!quoted && comma && (c == '\r' || c == '\n'))
+            break;
     }
     return ',';
 }

@@ -21,8 +21,8 @@ struct CsvDecoding {
 };
 CsvDecoding decodeCsvBytes(std::string_view bytes);
 
-// A tab outside quotes on the first line makes the file tab separated; otherwise commas separate. Blanks around
-// an unquoted field are dropped; records with no text in any field are left out.
+// The first line with a tab or a comma outside quotes decides the separator: a tab if it holds one, else the comma.
+// Blanks around an unquoted field are dropped; records with no text in any field are left out.
 std::vector<CsvRecord> readCsvRecords(std::string_view text);
 
 // One record with CR LF, each field quoted only where it must be.
