@@ -2,8 +2,8 @@
 
 #include "ui/commit.h"
 #include "ui/controls.h"
-#include "ui/main_menu.h"
 #include "ui/line_display.h"
+#include "ui/main_menu.h"
 #include "ui/main_window.h"
 #include "ui/past_price_window.h"
 #include "ui/update_window.h"
