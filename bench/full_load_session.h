@@ -22,6 +22,8 @@ public:
     void STOP_SUB(const std::string& caption, const std::string& text) override { abortOnWarning(caption, text); }
     std::string inputBox(int ownerWindow, const std::string& title, const std::string& prompt) override;
     std::optional<std::string> saveAs(int, const std::string&, const std::string&) override { return dataFile_; }
+    std::optional<std::string> saveCsvAs(int, const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openCsv(int, const std::string&) override { return std::nullopt; }
 
 private:
     std::string dataFile_;

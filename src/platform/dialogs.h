@@ -1,5 +1,5 @@
 #pragma once
-// The system's dialogs. Each has a real implementation (message box, input box, save-as dialog) and a
+// The system's dialogs. Each has a real implementation (message box, input box, save and open dialogs) and a
 // scripted one that answers from a queue.
 #include "platform/catalogue.h"
 
@@ -32,6 +32,13 @@ public:
     // question. Returns the chosen path, or nothing when cancelled. `ownerWindow` < 0 means no owner.
     virtual std::optional<std::string> saveAs(int ownerWindow, const std::string& title,
                                               const std::string& proposedName) = 0;
+
+    // The save dialog for a CSV file the trader keeps: proposed file name, CSV files shown, and a question
+    // before an existing file is replaced. Returns the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> saveCsvAs(int ownerWindow, const std::string& title,
+                                                 const std::string& proposedName) = 0;
+    // The open dialog for a CSV file: an existing file only. Returns its path, or nothing when cancelled.
+    virtual std::optional<std::string> openCsv(int ownerWindow, const std::string& title) = 0;
 };
 
 } // namespace kedravo::platform

@@ -8,12 +8,14 @@
 
 namespace kedravo::platform {
 
-// Undo and Redo come from a window's context menu or its key chords (platform/key_chords.h), beside its controls.
-enum class Event { On, Change, Click, End, Undo, Redo };
+// Undo and Redo come from a window's context menu or its key chords (platform/key_chords.h), beside its controls;
+// ExportCsv and ImportCsv from the main window's context menu.
+enum class Event { On, Change, Click, End, Undo, Redo, ExportCsv, ImportCsv };
 
 // Events raised on a window rather than on one of its controls.
 constexpr bool isWindowEvent(Event event) {
-    return event == Event::End || event == Event::Undo || event == Event::Redo;
+    return event == Event::End || event == Event::Undo || event == Event::Redo || event == Event::ExportCsv ||
+           event == Event::ImportCsv;
 }
 
 // Receives the events raised by the user. `control` is a control id, or for a window event a window id.

@@ -1,7 +1,7 @@
 #include "ui/commit.h"
 
 #include "store/data_files.h"
-#include "ui/history_menu.h"
+#include "ui/main_menu.h"
 #include "ui/window_positions.h"
 
 namespace kedravo::ui {
@@ -21,7 +21,7 @@ void saveUnsaved(Context& c) {
 
 void beginHistory(Context& c) {
     c.history.start(captureState(c.t, {}));
-    showHistoryMenu(c);
+    showMainMenu(c);
 }
 
 void commitChange(Context& c, const char* change) {
@@ -31,7 +31,7 @@ void commitChange(Context& c, const char* change) {
     saveDifference(c, difference);
     // Captured after the save, which may have replaced a text no file can hold.
     c.history.record(change, captureState(c.t, c.history.current()));
-    showHistoryMenu(c);
+    showMainMenu(c);
 }
 
 void saveDifference(Context& c, StateDifference difference) {

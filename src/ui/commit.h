@@ -11,6 +11,7 @@ inline constexpr char CHANGE_PAST_PRICE[] = "過去の価格入力";
 inline constexpr char CHANGE_DELETION[] = "任意のデータ削除";
 inline constexpr char CHANGE_SHIFT[] = "価格のシフト";
 inline constexpr char CHANGE_PAGE_SETTINGS[] = "ページの設定";
+inline constexpr char CHANGE_CSV_IMPORT[] = "CSVの読み込み";
 
 // At the end of start-up: the tables as read are the history's start.
 void beginHistory(Context& c);

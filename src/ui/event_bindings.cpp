@@ -2,6 +2,7 @@
 
 #include "ui/backup_switch.h"
 #include "ui/controls.h"
+#include "ui/csv_menu.h"
 #include "ui/deletion_window.h"
 #include "ui/main_window.h"
 #include "ui/page_settings_window.h"
@@ -37,6 +38,8 @@ constexpr std::array bindings{
     Binding{MAINFORM, Event::End, MAINFORM_END},
     Binding{ANY_WINDOW, Event::Undo, UNDO_ON},
     Binding{ANY_WINDOW, Event::Redo, REDO_ON},
+    Binding{MAINFORM, Event::ExportCsv, CSV_EXPORT_ON},
+    Binding{MAINFORM, Event::ImportCsv, CSV_IMPORT_ON},
     // The update window and the past-price window, with their openers.
     Binding{BUTTON2, Event::On, BUTTON2_ON},
     Binding{BUTTON5, Event::On, BUTTON5_ON},

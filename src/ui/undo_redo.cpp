@@ -2,8 +2,8 @@
 
 #include "ui/commit.h"
 #include "ui/controls.h"
-#include "ui/history_menu.h"
 #include "ui/line_display.h"
+#include "ui/main_menu.h"
 #include "ui/main_window.h"
 #include "ui/past_price_window.h"
 #include "ui/update_window.h"
@@ -54,7 +54,7 @@ void restore(Context& c, std::string change, const std::string& command, const T
     restoreState(c.t, to);
     showRestored(c, change);
     saveDifference(c, compareStates(from, to));
-    showHistoryMenu(c);
+    showMainMenu(c);
 }
 
 } // namespace

@@ -23,7 +23,8 @@ fail() {
 lintian --fail-on error --no-tag-display-limit "$package" 2>/dev/null || fail "lintian reports errors"
 
 contents=$(dpkg-deb --contents "$package" | awk '{print $6}')
-for path in ./usr/bin/kedravo ./usr/bin/kedravo-launcher \
+for path in ./usr/bin/kedravo ./usr/bin/kedravo-launcher ./usr/bin/kedravo-lines \
+    ./usr/share/man/man1/kedravo-lines.1.gz \
     ./usr/share/applications/org.kedravo.kedravo.desktop \
     ./usr/share/icons/hicolor/scalable/apps/org.kedravo.kedravo.svg \
     ./usr/share/metainfo/org.kedravo.kedravo.metainfo.xml \

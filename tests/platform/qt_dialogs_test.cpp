@@ -143,6 +143,39 @@ TEST_F(QtDialogsTest, TheSaveAsDialogProposesANameAndNeverAsksToOverwrite) {
     }
 }
 
+// Unlike the folder question, the CSV dialogs show CSV files first and guard an existing file: the save dialog
+// asks before replacing one, the open dialog takes only one that exists.
+TEST_F(QtDialogsTest, TheCsvDialogsShowCsvFilesAndGuardExistingOnes) {
+    const struct {
+        const char* name;
+        std::function<std::optional<std::string>()> open;
+        QFileDialog::AcceptMode mode;
+        QFileDialog::FileMode files;
+        QString proposed;
+    } cases[] = {
+        {"save", [&] { return dialogs.saveCsvAs(MAINFORM, "CSVに書き出す", "ドル円_240506.csv"); },
+         QFileDialog::AcceptSave, QFileDialog::AnyFile, QStringLiteral("ドル円_240506.csv")},
+        {"open", [&] { return dialogs.openCsv(MAINFORM, "CSVから読み込む"); }, QFileDialog::AcceptOpen,
+         QFileDialog::ExistingFile, QString()},
+    };
+    for (const auto& c : cases) {
+        whenModal([&](QWidget& shown) {
+            auto& dialog = dynamic_cast<QFileDialog&>(shown);
+            EXPECT_EQ(dialog.parentWidget(), &kit.windowWidget(MAINFORM)) << c.name;
+            EXPECT_EQ(dialog.acceptMode(), c.mode) << c.name;
+            EXPECT_EQ(dialog.fileMode(), c.files) << c.name;
+            EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite)) << c.name;
+            EXPECT_EQ(dialog.nameFilters(), (QStringList{QStringLiteral("CSV (*.csv)"), QStringLiteral("(*.*) (*)")}))
+                << c.name;
+            if (!c.proposed.isEmpty()) {
+                EXPECT_TRUE(dialog.selectedFiles().constFirst().endsWith(c.proposed)) << c.name;
+            }
+            QMetaObject::invokeMethod(&dialog, "reject");
+        });
+        EXPECT_FALSE(c.open()) << c.name;
+    }
+}
+
 // The save-as dialog is Qt's own; its labels and buttons follow the windows into Japanese.
 TEST_F(QtDialogsTest, TheSaveAsDialogIsJapaneseToo) {
     const JapaneseQtTexts japanese;

@@ -34,6 +34,9 @@ std::optional<std::string> WholeProgram::perform(const script::Command& command)
     case Verb::AnswerSave:
         dialogs.answerSave(command.text);
         return std::nullopt;
+    case Verb::AnswerOpen:
+        dialogs.answerOpen(command.text);
+        return std::nullopt;
     case Verb::Clock:
         clock_.set(command.time);
         return std::nullopt;

@@ -40,6 +40,8 @@ std::string scriptLine(const Command& c, const platform::Catalogue& catalogue) {
         return "answer input " + answerText(c.text);
     case Verb::AnswerSave:
         return "answer save " + answerText(c.text);
+    case Verb::AnswerOpen:
+        return "answer open " + answerText(c.text);
     case Verb::Clock:
         return "clock " + clockText(c.time);
     case Verb::Start:

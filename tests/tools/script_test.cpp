@@ -30,7 +30,7 @@ TEST(ParseScript, NamesTheLineAndWhatIsWrong) {
         {"snap a control", "start\nsnap BUTTON a.png", 2, "BUTTON is not a window"},
         {"negative item", "start\npick PICK -1", 2, "not an item number: \"-1\""},
         {"item not a number", "start\nrow MANY 1a", 2, "not an item number: \"1a\""},
-        {"answer what", "answer delete x", 1, "answer input or answer save, not answer delete"},
+        {"answer what", "answer delete x", 1, "answer input, answer save or answer open, not answer delete"},
         {"day that does not exist", "clock 2026/02/29 09:00:00", 1,
          "not a date and time YYYY/MM/DD HH:MM:SS: 2026/02/29 09:00:00"},
         {"short month", "clock 2026/3/01 09:00:00", 1, "not a date and time YYYY/MM/DD HH:MM:SS: 2026/3/01 09:00:00"},

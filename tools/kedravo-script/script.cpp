@@ -99,8 +99,10 @@ std::string readAnswer(const Words& words, const Catalogue&, Command& command) {
         command.verb = Verb::AnswerInput;
     else if (words[1].text == "save")
         command.verb = Verb::AnswerSave;
+    else if (words[1].text == "open")
+        command.verb = Verb::AnswerOpen;
     else
-        return "answer input or answer save, not answer " + words[1].text;
+        return "answer input, answer save or answer open, not answer " + words[1].text;
     if (words[2].quoted || words[2].text != "cancel")
         command.text = words[2].text;
     return "";
@@ -178,7 +180,8 @@ std::string readKey(const Words& words, const Catalogue& catalogue, Command& com
 constexpr std::size_t ANY = 1000;
 
 constexpr Syntax SYNTAX[] = {
-    {"answer", Verb::AnswerInput, "answer input TEXT|cancel, answer save PATH|cancel", 3, 3, readAnswer},
+    {"answer", Verb::AnswerInput, "answer input TEXT|cancel, answer save PATH|cancel, answer open PATH|cancel", 3, 3,
+     readAnswer},
     {"clock", Verb::Clock, "clock YYYY/MM/DD HH:MM:SS", 3, 3, readClock},
     {"start", Verb::Start, "start", 1, 1, readNothing},
     {"click", Verb::Click, "click NAME", 2, 2, readClick},
@@ -226,7 +229,8 @@ std::string checkOrder(Verb verb, bool& started) {
         if (started)
             return "start may come only once";
         started = true;
-    } else if (!started && verb != Verb::AnswerInput && verb != Verb::AnswerSave && verb != Verb::Clock) {
+    } else if (!started && verb != Verb::AnswerInput && verb != Verb::AnswerSave && verb != Verb::AnswerOpen &&
+               verb != Verb::Clock) {
         return "only answer and clock may come before start";
     }
     return "";

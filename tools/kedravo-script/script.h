@@ -12,7 +12,22 @@
 
 namespace kedravo::script {
 
-enum class Verb { AnswerInput, AnswerSave, Clock, Start, Click, Pick, Row, Type, Close, Show, Snap, Key, Menu };
+enum class Verb {
+    AnswerInput,
+    AnswerSave,
+    AnswerOpen,
+    Clock,
+    Start,
+    Click,
+    Pick,
+    Row,
+    Type,
+    Close,
+    Show,
+    Snap,
+    Key,
+    Menu
+};
 
 // A window or a control of the catalogue, or a window's context menu ("MAINFORM.menu").
 struct Target {

@@ -81,6 +81,9 @@ std::string perform(ScriptRun& run, const Command& command, bool& closed) {
     case Verb::AnswerSave:
         run.dialogs.answerSave(command.text);
         break;
+    case Verb::AnswerOpen:
+        run.dialogs.answerOpen(command.text);
+        break;
     case Verb::Clock:
         run.clock.set(command.time);
         break;

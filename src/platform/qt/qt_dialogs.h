@@ -1,6 +1,9 @@
 #pragma once
-// The system's dialogs on Qt Widgets: the warning box, the input box and the save-as dialog.
+// The system's dialogs on Qt Widgets: the warning box, the input box, the save and open dialogs.
 #include "platform/dialogs.h"
+
+class QFileDialog;
+class QWidget;
 
 namespace kedravo::platform::qt {
 
@@ -15,8 +18,14 @@ public:
     std::string inputBox(int ownerWindow, const std::string& title, const std::string& prompt) override;
     std::optional<std::string> saveAs(int ownerWindow, const std::string& title,
                                       const std::string& proposedName) override;
+    std::optional<std::string> saveCsvAs(int ownerWindow, const std::string& title,
+                                         const std::string& proposedName) override;
+    std::optional<std::string> openCsv(int ownerWindow, const std::string& title) override;
 
 private:
+    QWidget* ownerWidget(int ownerWindow);
+    std::optional<std::string> runFileDialog(QFileDialog& dialog, int ownerWindow);
+
     QtToolkit& toolkit_;
 };
 

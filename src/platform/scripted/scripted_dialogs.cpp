@@ -15,6 +15,10 @@ void ScriptedDialogs::answerSave(std::optional<std::string> path) {
     saves_.push_back(std::move(path));
 }
 
+void ScriptedDialogs::answerOpen(std::optional<std::string> path) {
+    opens_.push_back(std::move(path));
+}
+
 void ScriptedDialogs::STOP_SUB(const std::string& caption, const std::string& text) {
     transcript_ << "message " << quoteText(caption) << ' ' << quoteText(text) << '\n';
 }
@@ -38,6 +42,16 @@ std::string ScriptedDialogs::inputBox(int, const std::string& title, const std::
 
 std::optional<std::string> ScriptedDialogs::saveAs(int, const std::string& title, const std::string& proposedName) {
     return answer(saves_, "save " + quoteText(title) + ' ' + quoteText(proposedName));
+}
+
+// Both save dialogs answer from one queue: a script says where the file goes, not which dialog asked.
+std::optional<std::string> ScriptedDialogs::saveCsvAs(int owner, const std::string& title,
+                                                      const std::string& proposedName) {
+    return saveAs(owner, title, proposedName);
+}
+
+std::optional<std::string> ScriptedDialogs::openCsv(int, const std::string& title) {
+    return answer(opens_, "open " + quoteText(title));
 }
 
 } // namespace kedravo::platform

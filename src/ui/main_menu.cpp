@@ -1,4 +1,4 @@
-#include "ui/history_menu.h"
+#include "ui/main_menu.h"
 
 #include "ui/controls.h"
 
@@ -13,9 +13,11 @@ platform::MenuItem historyItem(platform::Event event, const std::string& command
 
 } // namespace
 
-void showHistoryMenu(Context& c) {
+void showMainMenu(Context& c) {
     c.toolkit.setMenu(MAINFORM, {historyItem(platform::Event::Undo, "元に戻す", c.history.undoName()),
-                                 historyItem(platform::Event::Redo, "やり直し", c.history.redoName())});
+                                 historyItem(platform::Event::Redo, "やり直し", c.history.redoName()),
+                                 {platform::Event::ExportCsv, "CSVに書き出す…"},
+                                 {platform::Event::ImportCsv, "CSVから読み込む…"}});
 }
 
 } // namespace kedravo::ui
