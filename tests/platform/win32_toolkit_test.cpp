@@ -1,5 +1,5 @@
 // What the Win32 toolkit must do beyond the contract every backend keeps: texts the program shows fit the boxes
-// the catalogue gives them, in whatever face stands in for MS PGothic.
+// the catalogue gives them, in whatever face stands in for MS PGothic; windows are reachable on the work area.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 #include "ui/catalogue.h"
@@ -48,6 +48,40 @@ TEST(Win32Toolkit, DatesTimesAndPricesFitTheirBoxes) {
         RECT client{};
         GetClientRect(handle, &client);
         EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+    }
+}
+
+// Positions from a session on a larger screen, or from two monitors no longer there.
+TEST(Win32Toolkit, ShownWindowsAreMovedOntoTheWorkAreaAndThoseThatFitKept) {
+    Win32Toolkit kit;
+    Ignore ignore;
+    kit.create(catalogue(), ignore);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const struct {
+        const char* name;
+        int window;
+        bool shownFirst; // moved while shown, as start-up moves the main window
+        Position at;
+        bool kept;
+    } cases[] = {
+        {"beyond the bottom right, shown", MAINFORM, true, {work.right - 10, work.bottom - 10}, false},
+        {"off every monitor", FORM5, false, {-5000, 5000}, false},
+        {"inside", FORM3, false, {work.left + 20, work.top + 30}, true},
+    };
+    for (const auto& c : cases) {
+        if (c.shownFirst)
+            kit.show(c.window);
+        kit.move(c.window, c.at);
+        kit.show(c.window);
+        RECT shown{};
+        GetWindowRect(kit.windowHandle(c.window), &shown);
+        EXPECT_TRUE(shown.left >= work.left && shown.top >= work.top && shown.right <= work.right &&
+                    shown.bottom <= work.bottom)
+            << c.name;
+        if (c.kept) {
+            EXPECT_EQ(kit.position(c.window), c.at) << c.name;
+        }
     }
 }
 

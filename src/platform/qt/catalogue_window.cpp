@@ -2,6 +2,7 @@
 
 #include "platform/key_chords.h"
 #include "platform/qt/control_look.h"
+#include "platform/screen_fit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,7 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <algorithm>
+#include <vector>
 
 namespace kedravo::platform::qt {
 namespace {
@@ -24,15 +25,20 @@ Qt::WindowFlags frameFlags(const WindowDef& def) {
     return flags;
 }
 
-int clampedStart(int start, int length, int areaStart, int areaLength) {
-    return std::max(areaStart, std::min(start, areaStart + areaLength - length));
-}
-
 KeyChord chordOf(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers();
     const bool letter = key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
     return {modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier),
             modifiers.testFlag(Qt::AltModifier), letter ? static_cast<char>('A' + (key.key() - Qt::Key_A)) : '\0'};
+}
+
+std::vector<Area> availableAreas() {
+    std::vector<Area> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back({area.left(), area.top(), area.width(), area.height()});
+    }
+    return areas;
 }
 
 } // namespace
@@ -48,15 +54,22 @@ CatalogueWindow::CatalogueWindow(const WindowDef& def, EventSink& events)
         qApp->installEventFilter(this);
 }
 
+// Positions and screens are both in device-independent pixels, so a scale factor shrinks the screens alike.
+void CatalogueWindow::fitOnScreens() {
+    const std::vector<Area> areas = availableAreas();
+    const Position fitted = fittedPosition({x(), y(), def_.width, def_.height}, areas);
+    move(fitted.left, fitted.top);
+}
+
 void CatalogueWindow::showOnScreen() {
-    const QRect outer(pos(), outerSize());
-    const QScreen* screen = QGuiApplication::screenAt(outer.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen->availableGeometry();
-    move(clampedStart(outer.left(), outer.width(), area.left(), area.width()),
-         clampedStart(outer.top(), outer.height(), area.top(), area.height()));
+    fitOnScreens();
     show();
+}
+
+void CatalogueWindow::moveTo(QPoint position) {
+    move(position);
+    if (isVisible())
+        fitOnScreens();
 }
 
 // Changing a window flag hides a visible window, so it is shown again.

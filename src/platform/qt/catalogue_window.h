@@ -23,8 +23,10 @@ public:
     const WindowDef& def() const { return def_; }
     QSize outerSize() const { return {def_.width, def_.height}; }
 
-    // Shows the window, first moving it onto the available screen if it lies partly outside.
+    // Shows the window, first moving it onto the screens' available area if it lies partly outside.
     void showOnScreen();
+    // Moves the window there, and onto the screens if it is shown.
+    void moveTo(QPoint position);
     void makeTopmost();
     bool isTopmost() const;
 
@@ -40,6 +42,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void fitOnScreens();
+
     const WindowDef& def_;
     EventSink& events_;
     std::vector<MenuItem> menu_;

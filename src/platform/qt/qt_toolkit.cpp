@@ -95,7 +95,7 @@ Position QtToolkit::position(int window) {
 }
 
 void QtToolkit::move(int window, Position position) {
-    windowWidget(window).move(position.left, position.top);
+    windows_.at(static_cast<std::size_t>(window))->moveTo({position.left, position.top});
 }
 
 void QtToolkit::setMenu(int window, const std::vector<MenuItem>& items) {

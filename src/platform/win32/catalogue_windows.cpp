@@ -1,11 +1,12 @@
 // The catalogue's windows and controls on the Win32 API: creation, the window procedure, and what a control's
 // notification means.
 #include "platform/key_chords.h"
+#include "platform/screen_fit.h"
 #include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 
-#include <algorithm>
+#include <vector>
 #include <windowsx.h>
 
 namespace kedravo::platform::win32 {
@@ -85,8 +86,21 @@ ControlClass controlClass(const ControlDef& def) {
     return {};
 }
 
-int clampedStart(int start, int length, int areaStart, int areaEnd) {
-    return std::max(areaStart, std::min(start, areaEnd - length));
+BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& work = info.rcWork;
+        reinterpret_cast<std::vector<Area>*>(areas)->push_back(
+            {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    }
+    return TRUE;
+}
+
+std::vector<Area> workAreas() {
+    std::vector<Area> areas;
+    EnumDisplayMonitors(nullptr, nullptr, &addWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
 }
 
 } // namespace
@@ -202,19 +216,19 @@ HBRUSH Win32Toolkit::colour(HDC dc, HWND handle) {
     return static_cast<HBRUSH>(GetStockObject(inverse ? BLACK_BRUSH : WHITE_BRUSH));
 }
 
-// A window whose position lies partly outside the screen it is mostly on is moved onto it.
-void Win32Toolkit::showOnScreen(WindowState& window) {
+// A window that the monitors' work areas do not hold whole is moved onto the nearest one.
+void Win32Toolkit::fitOnScreens(WindowState& window) {
     RECT outer;
     GetWindowRect(window.handle, &outer);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-        const RECT& area = monitor.rcWork;
-        const int left = clampedStart(outer.left, outer.right - outer.left, area.left, area.right);
-        const int top = clampedStart(outer.top, outer.bottom - outer.top, area.top, area.bottom);
-        if (left != outer.left || top != outer.top)
-            SetWindowPos(window.handle, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    const std::vector<Area> areas = workAreas();
+    const Position fitted =
+        fittedPosition({outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top}, areas);
+    if (fitted.left != outer.left || fitted.top != outer.top)
+        SetWindowPos(window.handle, nullptr, fitted.left, fitted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Toolkit::showOnScreen(WindowState& window) {
+    fitOnScreens(window);
     ShowWindow(window.handle, SW_SHOW);
 }
 

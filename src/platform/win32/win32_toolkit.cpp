@@ -103,8 +103,10 @@ Position Win32Toolkit::position(int window) {
 
 void Win32Toolkit::move(int window, Position position) {
     const ProgramCall call(*this);
-    SetWindowPos(this->window(window).handle, nullptr, position.left, position.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WindowState& w = this->window(window);
+    SetWindowPos(w.handle, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsWindowVisible(w.handle))
+        fitOnScreens(w);
 }
 
 void Win32Toolkit::setMenu(int window, const std::vector<MenuItem>& items) {

@@ -92,6 +92,7 @@ private:
     void editChanged(ControlState& control);
     HBRUSH colour(HDC dc, HWND control);
     void showOnScreen(WindowState& window);
+    void fitOnScreens(WindowState& window);
     void openMenu(WindowState& window, POINT at);
     bool takeChord(WindowState& window, KeyChord chord);
     void checkRadio(ControlState& radio);
