@@ -196,13 +196,57 @@ TEST_F(QtToolkitTest, TabFollowsTheCataloguesOrder) {
     }
 }
 
-TEST_F(QtToolkitTest, TheCloseBoxLeavesClosingToTheProgram) {
-    kit.show(FORM3);
-    EXPECT_EQ(kit.closeWindow(MAINFORM), Refusal::None);
-    EXPECT_EQ(kit.closeWindow(FORM3), Refusal::Disabled) << "a secondary window has no close box";
-    EXPECT_EQ(recorder.events, (Events{{MAINFORM, Event::End}}));
-    EXPECT_TRUE(kit.isVisible(MAINFORM));
-    EXPECT_TRUE(kit.isVisible(FORM3));
+// The window stays as it is: hiding or ending is the program's answer to the events.
+TEST_F(QtToolkitTest, ACloseRequestRaisesEndOrPressesTheCloseButtons) {
+    const struct {
+        int window;
+        Events events;
+    } cases[] = {
+        {MAINFORM, {{MAINFORM, Event::End}}},
+        {FORM3, {{BUTTON7, Event::On}}},
+        {FORM4, {{BUTTON11, Event::On}, {BUTTON9, Event::On}}},
+    };
+    for (const auto& c : cases) {
+        kit.show(c.window);
+        recorder.events.clear();
+        EXPECT_EQ(kit.closeWindow(c.window), Refusal::None) << c.window;
+        EXPECT_EQ(recorder.events, c.events) << c.window;
+        EXPECT_TRUE(kit.isVisible(c.window)) << c.window;
+    }
+}
+
+// Keys as the keyboard sends them to the focused control.
+TEST_F(QtToolkitTest, EnterAndEscapePressTheWindowsButtons) {
+    const struct {
+        const char* name;
+        int focus;
+        int key;
+        Events events;
+    } cases[] = {
+        {"Enter in the price box registers", EDIT5, Qt::Key_Return, {{BUTTON6, Event::On}}},
+        {"Enter on the keypad too", COMBO2, Qt::Key_Enter, {{BUTTON6, Event::On}}},
+        {"Enter on a focused button presses it", BUTTON7, Qt::Key_Return, {{BUTTON7, Event::On}}},
+        {"no Enter button in the update window", EDIT3, Qt::Key_Return, {}},
+        {"Escape closes", LIST3, Qt::Key_Escape, {{BUTTON16, Event::On}}},
+        {"Escape in the page settings cancels, then closes",
+         EDIT7,
+         Qt::Key_Escape,
+         {{BUTTON11, Event::On}, {BUTTON9, Event::On}}},
+        {"Enter in the names box is a line break", EDIT7, Qt::Key_Return, {}},
+        {"Escape leaves the main window alone", COMBO1, Qt::Key_Escape, {}},
+    };
+    for (const auto& c : cases) {
+        const int window = catalogue().controls[static_cast<std::size_t>(c.focus)].window;
+        kit.show(window);
+        QApplication::setActiveWindow(&kit.windowWidget(window));
+        widget<QWidget>(c.focus).setFocus();
+        recorder.events.clear();
+        QKeyEvent down(QEvent::KeyPress, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &down);
+        EXPECT_EQ(recorder.events, c.events) << c.name;
+        kit.hide(window);
+    }
+    EXPECT_EQ(kit.text(EDIT7), "\r\n");
 }
 
 TEST_F(QtToolkitTest, MakingAShownWindowTopmostKeepsItShownWhereItIs) {

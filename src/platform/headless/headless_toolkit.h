@@ -77,6 +77,7 @@ private:
     int groupOf(const ControlDef& radio) const;
     void checkRadio(ControlState& radio);
     Refusal refusal(const ControlState& control);
+    void press(const std::vector<int>& buttons);
 
     std::vector<WindowState> windows_;
     std::vector<ControlState> controls_;

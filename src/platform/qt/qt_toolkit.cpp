@@ -40,7 +40,8 @@ void QtToolkit::create(const Catalogue& catalogue, EventSink& events) {
     style_ = std::make_unique<CatalogueStyle>();
     std::vector<ControlBuilder> builders;
     for (const WindowDef& def : catalogue.windows) {
-        windows_.push_back(std::make_unique<CatalogueWindow>(def, events));
+        windows_.push_back(std::make_unique<CatalogueWindow>(
+            def, events, [this](int button) { widget<QAbstractButton>(button).click(); }));
         windows_.back()->setStyle(style_.get());
         builders.emplace_back(*windows_.back(), *style_, events);
     }

@@ -158,9 +158,12 @@ LRESULT Win32Toolkit::handle(WindowState& window, UINT message, WPARAM wParam, L
         openMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CLOSE:
-        // Closing is the program's business: it hides or ends. A window without a close box ignores Alt+F4.
+        // Closing is the program's business: it hides or ends. A window without a close box closes as its close
+        // button does.
         if (window.def->closeBox)
             raise(window.def->id, Event::End);
+        else
+            press(closeRequestButtons(*window.def));
         return 0;
     default:
         return DefWindowProcW(window.handle, message, wParam, lParam);
@@ -232,6 +235,13 @@ void Win32Toolkit::showOnScreen(WindowState& window) {
     ShowWindow(window.handle, SW_SHOW);
 }
 
+// A disabled button takes no press from the keyboard either.
+void Win32Toolkit::press(const std::vector<int>& buttons) {
+    for (int button : buttons)
+        if (IsWindowEnabled(control(button).handle))
+            raise(button, Event::On);
+}
+
 // From the keyboard (no point given) the menu opens at the window's corner.
 void Win32Toolkit::openMenu(WindowState& window, POINT at) {
     if (at.x == -1 && at.y == -1) {
@@ -248,11 +258,20 @@ void Win32Toolkit::openMenu(WindowState& window, POINT at) {
         raise(window.def->id, window.menu[static_cast<std::size_t>(chosen - 1)].event);
 }
 
+// Enter on a focused push button presses that button, as in any dialog, rather than the window's Enter button.
 bool Win32Toolkit::takeChord(WindowState& window, KeyChord chord) {
-    const std::optional<Event> event = chordEvent(chord);
-    if (!event || !window.def->undoKeys)
+    if (const std::optional<Event> event = chordEvent(chord); event && window.def->undoKeys) {
+        raise(window.def->id, *event);
+        return true;
+    }
+    std::vector<int> buttons = chordButtons(*window.def, chord);
+    if (buttons.empty())
         return false;
-    raise(window.def->id, *event);
+    const ControlState* focused = controlOf(GetFocus());
+    if (chord.key == KEY_ENTER && focused != nullptr && focused->def->kind == ControlKind::PushButton &&
+        focused->def->window == window.def->id)
+        buttons = {focused->def->id};
+    press(buttons);
     return true;
 }
 

@@ -93,6 +93,7 @@ private:
     HBRUSH colour(HDC dc, HWND control);
     void showOnScreen(WindowState& window);
     void fitOnScreens(WindowState& window);
+    void press(const std::vector<int>& buttons);
     void openMenu(WindowState& window, POINT at);
     bool takeChord(WindowState& window, KeyChord chord);
     void checkRadio(ControlState& radio);

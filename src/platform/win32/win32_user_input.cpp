@@ -17,10 +17,16 @@ bool keyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
 }
 
+char keyOf(WPARAM key) {
+    if (key >= 'A' && key <= 'Z')
+        return static_cast<char>(key);
+    if (key == VK_RETURN)
+        return KEY_ENTER;
+    return key == VK_ESCAPE ? KEY_ESCAPE : '\0';
+}
+
 KeyChord chordOf(const MSG& message) {
-    const bool letter = message.wParam >= 'A' && message.wParam <= 'Z';
-    return {keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU),
-            letter ? static_cast<char>(message.wParam) : '\0'};
+    return {keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU), keyOf(message.wParam)};
 }
 
 // Scrolls the row into view and clicks the middle of it.
@@ -108,14 +114,15 @@ Refusal Win32Toolkit::type(int control, const std::string& text) {
     return refused;
 }
 
-// A window without a close box gives the user nothing to close it with.
+// As the window manager asks, whether or not the window shows a close box.
 Refusal Win32Toolkit::closeWindow(int window) {
     WindowState& w = this->window(window);
     if (!IsWindowVisible(w.handle))
         return Refusal::Hidden;
-    if (!w.def->closeBox)
-        return Refusal::Disabled;
-    SendMessageW(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (w.def->closeBox)
+        SendMessageW(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else
+        SendMessageW(w.handle, WM_CLOSE, 0, 0); // what the window manager sends without a system menu
     pumpMessages();
     return Refusal::None;
 }
