@@ -59,6 +59,8 @@ public:
     virtual std::vector<MenuItem> menu(int window) = 0;
 
     // Any control.
+    // The control the keyboard types into; in a hidden window, the one it will type into when shown.
+    virtual void setFocus(int control) = 0;
     virtual void setEnabled(int control, bool enabled) = 0;
     virtual bool isEnabled(int control) = 0;
     virtual void setFont(int control, FontFace face, int size) = 0;

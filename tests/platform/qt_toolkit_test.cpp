@@ -156,43 +156,48 @@ TEST_F(QtToolkitTest, TheKeyboardMovingTheSingleSelectionIsAClick) {
     EXPECT_EQ(kit.selected(LIST3), 1);
 }
 
-// What Tab stops at, as on Windows: every control that takes input, but of a radio group only the checked button.
-bool tabStop(const ControlDef& def) {
-    switch (def.kind) {
-    case ControlKind::StaticText:
-    case ControlKind::GroupBox:
-        return false;
-    case ControlKind::RadioButton:
-        return def.style & CHECKED;
-    default:
-        return true;
-    }
-}
-
-// Keyboard-only use: Tab walks a window's controls in the catalogue's order, the order they were created in, and
-// comes round to the first again.
-TEST_F(QtToolkitTest, TabFollowsTheCataloguesOrder) {
-    for (const WindowDef& window : catalogue().windows) {
-        kit.show(window.id);
-        QApplication::setActiveWindow(&kit.windowWidget(window.id));
-        std::vector<std::string> expected;
-        for (const ControlDef& def : catalogue().controls)
-            if (def.window == window.id && tabStop(def))
-                expected.push_back(def.name);
-        ASSERT_FALSE(expected.empty()) << window.name;
-        kit.windowWidget(window.id).findChild<QWidget*>(QString::fromStdString(expected.front()))->setFocus();
+// Keyboard-only use: Tab walks a window's controls as the window is read, top to bottom and left to right, stops
+// at the checked one of the radio buttons, and comes round to the first again.
+TEST_F(QtToolkitTest, TabFollowsTheLayout) {
+    const struct {
+        int window;
+        int checked; // the radio button checked before walking
+        std::vector<std::string> stops;
+    } cases[] = {
+        {MAINFORM,
+         RADIO1,
+         {"EDIT1", "COMBO1", "RADIO1", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
+          "CHECK1"}},
+        {MAINFORM,
+         RADIO2,
+         {"EDIT1", "COMBO1", "RADIO2", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
+          "CHECK1"}},
+        {FORM2, -1, {"BUTTON5", "EDIT3", "EDIT4", "COMBO4", "LIST1", "BUTTON3", "BUTTON4"}},
+        {FORM3, -1, {"COMBO2", "EDIT5", "BUTTON6", "BUTTON7"}},
+        {FORM4, -1, {"COMBO3", "EDIT6", "EDIT8", "EDIT7", "BUTTON8", "BUTTON11", "BUTTON9"}},
+        {FORM5, -1, {"COMBO6", "LIST2", "BUTTON12", "BUTTON13"}},
+        {FORM6, -1, {"LIST3", "COMBO7", "EDIT9", "BUTTON15", "BUTTON16"}},
+    };
+    for (const auto& c : cases) {
+        const char* name = catalogue().windows[static_cast<std::size_t>(c.window)].name;
+        if (c.checked >= 0)
+            kit.setChecked(c.checked, true);
+        kit.show(c.window);
+        QApplication::setActiveWindow(&kit.windowWidget(c.window));
+        kit.windowWidget(c.window).findChild<QWidget*>(QString::fromStdString(c.stops.front()))->setFocus();
 
         std::vector<std::string> visited;
-        for (std::size_t step = 0; step <= expected.size(); ++step) {
+        for (std::size_t step = 0; step <= c.stops.size(); ++step) {
             QWidget* focused = QApplication::focusWidget();
-            ASSERT_TRUE(focused) << window.name;
+            ASSERT_TRUE(focused) << name;
             visited.push_back(focused->objectName().toStdString());
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             QApplication::sendEvent(focused, &tab);
         }
-        expected.push_back(expected.front());
-        EXPECT_EQ(visited, expected) << window.name;
-        kit.hide(window.id);
+        std::vector<std::string> expected = c.stops;
+        expected.push_back(c.stops.front());
+        EXPECT_EQ(visited, expected) << name;
+        kit.hide(c.window);
     }
 }
 

@@ -1,12 +1,15 @@
 // What the Win32 toolkit must do beyond the contract every backend keeps: texts the program shows fit the boxes
-// the catalogue gives them, in whatever face stands in for MS PGothic; windows are reachable on the work area.
+// the catalogue gives them, in whatever face stands in for MS PGothic; Tab follows the layout; windows are
+// reachable on the work area.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 #include "ui/catalogue.h"
 #include "ui/controls.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace kedravo::platform::win32 {
 namespace {
@@ -48,6 +51,66 @@ TEST(Win32Toolkit, DatesTimesAndPricesFitTheirBoxes) {
         RECT client{};
         GetClientRect(handle, &client);
         EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+    }
+}
+
+// Just inside the control's top left corner: a drop-down's catalogue height is its height dropped down.
+HWND cornerHandle(Win32Toolkit& kit, const ControlDef& def) {
+    return ChildWindowFromPoint(kit.windowHandle(def.window), POINT{def.left + 3, def.top + 3});
+}
+
+std::string nameOf(Win32Toolkit& kit, HWND handle) {
+    for (const ControlDef& def : catalogue().controls)
+        if (cornerHandle(kit, def) == handle)
+            return def.name;
+    return "?";
+}
+
+// Keyboard-only use, through the dialog manager as the message loop runs it: as the window is read, top to
+// bottom and left to right, stopping at the checked radio button, and round to the first again.
+TEST(Win32Toolkit, TabFollowsTheLayout) {
+    Win32Toolkit kit;
+    Ignore ignore;
+    kit.create(catalogue(), ignore);
+    const struct {
+        int window;
+        int checked;
+        std::vector<std::string> stops;
+    } cases[] = {
+        {MAINFORM,
+         RADIO1,
+         {"EDIT1", "COMBO1", "RADIO1", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
+          "CHECK1"}},
+        {MAINFORM,
+         RADIO2,
+         {"EDIT1", "COMBO1", "RADIO2", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
+          "CHECK1"}},
+        {FORM2, -1, {"BUTTON5", "EDIT3", "EDIT4", "COMBO4", "LIST1", "BUTTON3", "BUTTON4"}},
+        {FORM3, -1, {"COMBO2", "EDIT5", "BUTTON6", "BUTTON7"}},
+        {FORM4, -1, {"COMBO3", "EDIT6", "EDIT8", "EDIT7", "BUTTON8", "BUTTON11", "BUTTON9"}},
+        {FORM5, -1, {"COMBO6", "LIST2", "BUTTON12", "BUTTON13"}},
+        {FORM6, -1, {"LIST3", "COMBO7", "EDIT9", "BUTTON15", "BUTTON16"}},
+    };
+    for (const auto& c : cases) {
+        const char* window = catalogue().windows[static_cast<std::size_t>(c.window)].name;
+        if (c.checked >= 0)
+            kit.setChecked(c.checked, true);
+        kit.show(c.window);
+        kit.activate(c.window);
+        for (const ControlDef& def : catalogue().controls)
+            if (def.name == c.stops.front())
+                SetFocus(cornerHandle(kit, def));
+        std::vector<std::string> visited;
+        for (std::size_t step = 0; step <= c.stops.size(); ++step) {
+            visited.push_back(nameOf(kit, GetFocus()));
+            MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+            kit.navigate(tab);
+        }
+        std::vector<std::string> expected = c.stops;
+        expected.push_back(c.stops.front());
+        EXPECT_EQ(visited, expected) << window;
+        if (c.window != MAINFORM)
+            kit.hide(c.window);
     }
 }
 

@@ -58,6 +58,10 @@ void HeadlessToolkit::setCaption(int window, const std::string&) {
 void HeadlessToolkit::activate(int window) {
     this->window(window);
 }
+void HeadlessToolkit::setFocus(int control) {
+    this->control(control);
+    focused_ = control;
+}
 void HeadlessToolkit::setFont(int control, FontFace, int) {
     this->control(control);
 }

@@ -24,6 +24,7 @@ public:
     void setMenu(int window, const std::vector<MenuItem>& items) override;
     std::vector<MenuItem> menu(int window) override;
 
+    void setFocus(int control) override;
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
     void setFont(int control, FontFace face, int size) override;
@@ -52,6 +53,9 @@ public:
     Refusal closeWindow(int window) override;
     Refusal chooseMenuItem(int window, int position) override;
     Refusal pressKeys(int window, KeyChord chord) override;
+
+    // The control the program last gave the keyboard to, NO_CONTROL before; no user action here moves it.
+    int focused() const { return focused_; }
 
 private:
     struct WindowState {
@@ -82,6 +86,7 @@ private:
     std::vector<WindowState> windows_;
     std::vector<ControlState> controls_;
     EventSink* events_ = nullptr;
+    int focused_ = NO_CONTROL;
 };
 
 } // namespace kedravo::platform

@@ -65,7 +65,9 @@ ControlClass controlClass(const ControlDef& def) {
     case ControlKind::PushButton:
         return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
     case ControlKind::RadioButton:
-        return {L"BUTTON", static_cast<DWORD>(BS_RADIOBUTTON | (has(def, FIRST_OF_GROUP) ? WS_TABSTOP | WS_GROUP : 0)),
+        return {L"BUTTON",
+                static_cast<DWORD>(BS_RADIOBUTTON | (has(def, FIRST_OF_GROUP) ? WS_GROUP : 0) |
+                                   (has(def, CHECKED) ? WS_TABSTOP : 0)),
                 0};
     case ControlKind::CheckBox:
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0};
@@ -233,6 +235,16 @@ void Win32Toolkit::fitOnScreens(WindowState& window) {
 void Win32Toolkit::showOnScreen(WindowState& window) {
     fitOnScreens(window);
     ShowWindow(window.handle, SW_SHOW);
+}
+
+// The dialog manager tabs through the controls in their z-order, so the layout order is made theirs.
+void Win32Toolkit::setTabOrder(const std::vector<int>& order) {
+    HWND previous = HWND_TOP;
+    for (int id : order) {
+        HWND handle = control(id).handle;
+        SetWindowPos(handle, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = handle;
+    }
 }
 
 // A disabled button takes no press from the keyboard either.

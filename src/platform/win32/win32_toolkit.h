@@ -33,6 +33,7 @@ public:
     void setMenu(int window, const std::vector<MenuItem>& items) override;
     std::vector<MenuItem> menu(int window) override;
 
+    void setFocus(int control) override;
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
     void setFont(int control, FontFace face, int size) override;
@@ -93,6 +94,7 @@ private:
     HBRUSH colour(HDC dc, HWND control);
     void showOnScreen(WindowState& window);
     void fitOnScreens(WindowState& window);
+    void setTabOrder(const std::vector<int>& order);
     void press(const std::vector<int>& buttons);
     void openMenu(WindowState& window, POINT at);
     bool takeChord(WindowState& window, KeyChord chord);

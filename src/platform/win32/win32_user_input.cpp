@@ -29,6 +29,12 @@ KeyChord chordOf(const MSG& message) {
     return {keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU), keyOf(message.wParam)};
 }
 
+// A multi-line edit box asks the dialog manager for every key, Tab included, and would keep the keyboard for good;
+// Tab leaves it as it leaves any other control, as on the Qt backend.
+bool isMultiLineEdit(const ControlDef* def) {
+    return def != nullptr && def->kind == ControlKind::EditBox && (def->style & MULTI_LINE) != 0;
+}
+
 // Scrolls the row into view and clicks the middle of it.
 void clickListRow(HWND list, int row) {
     RECT client;
@@ -156,6 +162,12 @@ bool Win32Toolkit::navigate(MSG& message) {
             continue;
         if (message.message == WM_KEYDOWN && takeChord(window, chordOf(message)))
             return true;
+        const ControlState* target = controlOf(message.hwnd);
+        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !keyDown(VK_CONTROL) &&
+            isMultiLineEdit(target != nullptr ? target->def : nullptr)) {
+            SetFocus(GetNextDlgTabItem(window.handle, message.hwnd, keyDown(VK_SHIFT)));
+            return true;
+        }
         if (message.message == WM_RBUTTONUP && !window.menu.empty()) {
             SendMessageW(window.handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(message.hwnd), GetMessagePos());
             return true;
