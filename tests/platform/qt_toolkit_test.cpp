@@ -2,6 +2,7 @@
 // ways a real user reaches the widgets that a script does not (pasting, the keyboard).
 #include "platform/qt/qt_toolkit.h"
 #include "qt_application.h"
+#include "tab_walks.h"
 #include "ui/catalogue.h"
 #include "ui/controls.h"
 
@@ -159,26 +160,7 @@ TEST_F(QtToolkitTest, TheKeyboardMovingTheSingleSelectionIsAClick) {
 // Keyboard-only use: Tab walks a window's controls as the window is read, top to bottom and left to right, stops
 // at the checked one of the radio buttons, and comes round to the first again.
 TEST_F(QtToolkitTest, TabFollowsTheLayout) {
-    const struct {
-        int window;
-        int checked; // the radio button checked before walking
-        std::vector<std::string> stops;
-    } cases[] = {
-        {MAINFORM,
-         RADIO1,
-         {"EDIT1", "COMBO1", "RADIO1", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
-          "CHECK1"}},
-        {MAINFORM,
-         RADIO2,
-         {"EDIT1", "COMBO1", "RADIO2", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
-          "CHECK1"}},
-        {FORM2, -1, {"BUTTON5", "EDIT3", "EDIT4", "COMBO4", "LIST1", "BUTTON3", "BUTTON4"}},
-        {FORM3, -1, {"COMBO2", "EDIT5", "BUTTON6", "BUTTON7"}},
-        {FORM4, -1, {"COMBO3", "EDIT6", "EDIT8", "EDIT7", "BUTTON8", "BUTTON11", "BUTTON9"}},
-        {FORM5, -1, {"COMBO6", "LIST2", "BUTTON12", "BUTTON13"}},
-        {FORM6, -1, {"LIST3", "COMBO7", "EDIT9", "BUTTON15", "BUTTON16"}},
-    };
-    for (const auto& c : cases) {
+    for (const test::TabWalk& c : test::tabWalks()) {
         const char* name = catalogue().windows[static_cast<std::size_t>(c.window)].name;
         if (c.checked >= 0)
             kit.setChecked(c.checked, true);
@@ -194,9 +176,7 @@ TEST_F(QtToolkitTest, TabFollowsTheLayout) {
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             QApplication::sendEvent(focused, &tab);
         }
-        std::vector<std::string> expected = c.stops;
-        expected.push_back(c.stops.front());
-        EXPECT_EQ(visited, expected) << name;
+        EXPECT_EQ(visited, c.roundTrip()) << name;
         kit.hide(c.window);
     }
 }

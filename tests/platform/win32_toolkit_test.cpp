@@ -3,6 +3,7 @@
 // reachable on the work area.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
+#include "tab_walks.h"
 #include "ui/catalogue.h"
 #include "ui/controls.h"
 
@@ -72,26 +73,7 @@ TEST(Win32Toolkit, TabFollowsTheLayout) {
     Win32Toolkit kit;
     Ignore ignore;
     kit.create(catalogue(), ignore);
-    const struct {
-        int window;
-        int checked;
-        std::vector<std::string> stops;
-    } cases[] = {
-        {MAINFORM,
-         RADIO1,
-         {"EDIT1", "COMBO1", "RADIO1", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
-          "CHECK1"}},
-        {MAINFORM,
-         RADIO2,
-         {"EDIT1", "COMBO1", "RADIO2", "BUTTON1", "BUTTON2", "EDIT2", "COMBO5", "BUTTON14", "BUTTON17", "BUTTON10",
-          "CHECK1"}},
-        {FORM2, -1, {"BUTTON5", "EDIT3", "EDIT4", "COMBO4", "LIST1", "BUTTON3", "BUTTON4"}},
-        {FORM3, -1, {"COMBO2", "EDIT5", "BUTTON6", "BUTTON7"}},
-        {FORM4, -1, {"COMBO3", "EDIT6", "EDIT8", "EDIT7", "BUTTON8", "BUTTON11", "BUTTON9"}},
-        {FORM5, -1, {"COMBO6", "LIST2", "BUTTON12", "BUTTON13"}},
-        {FORM6, -1, {"LIST3", "COMBO7", "EDIT9", "BUTTON15", "BUTTON16"}},
-    };
-    for (const auto& c : cases) {
+    for (const test::TabWalk& c : test::tabWalks()) {
         const char* window = catalogue().windows[static_cast<std::size_t>(c.window)].name;
         if (c.checked >= 0)
             kit.setChecked(c.checked, true);
@@ -106,9 +88,7 @@ TEST(Win32Toolkit, TabFollowsTheLayout) {
             MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
             kit.navigate(tab);
         }
-        std::vector<std::string> expected = c.stops;
-        expected.push_back(c.stops.front());
-        EXPECT_EQ(visited, expected) << window;
+        EXPECT_EQ(visited, c.roundTrip()) << window;
         if (c.window != MAINFORM)
             kit.hide(c.window);
     }
