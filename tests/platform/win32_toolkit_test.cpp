@@ -94,6 +94,38 @@ TEST(Win32Toolkit, TabFollowsTheLayout) {
     }
 }
 
+struct Recorder : EventSink {
+    std::vector<std::pair<int, Event>> events;
+    void raise(int control, Event event) override { events.emplace_back(control, event); }
+};
+
+// Enter as the message loop gets it, with the keyboard on a control.
+TEST(Win32Toolkit, EnterPressesTheFocusedButtonOnlyInAWindowWithAnEnterButton) {
+    Win32Toolkit kit;
+    Recorder recorder;
+    kit.create(catalogue(), recorder);
+    const struct {
+        const char* name;
+        int focus;
+        std::vector<std::pair<int, Event>> events;
+    } cases[] = {
+        {"the price box: the Enter button", EDIT5, {{BUTTON6, Event::On}}},
+        {"a focused button: that button", BUTTON7, {{BUTTON7, Event::On}}},
+        {"the update window's register button: nothing", BUTTON3, {}},
+        {"a main-window button: nothing", BUTTON2, {}},
+    };
+    for (const auto& c : cases) {
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(c.focus)];
+        kit.show(def.window);
+        kit.activate(def.window);
+        kit.setFocus(c.focus);
+        recorder.events.clear();
+        MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+        kit.navigate(enter);
+        EXPECT_EQ(recorder.events, c.events) << c.name;
+    }
+}
+
 // Positions from a session on a larger screen, or from two monitors no longer there.
 TEST(Win32Toolkit, ShownWindowsAreMovedOntoTheWorkAreaAndThoseThatFitKept) {
     Win32Toolkit kit;

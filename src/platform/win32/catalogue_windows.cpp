@@ -271,20 +271,26 @@ void Win32Toolkit::openMenu(WindowState& window, POINT at) {
 }
 
 // Enter on a focused push button presses that button, as in any dialog, rather than the window's Enter button.
+// In a window without an Enter button it presses nothing, as on the Qt backend (the dialog manager would press
+// the focused button); a multi-line box keeps it for its line breaks.
 bool Win32Toolkit::takeChord(WindowState& window, KeyChord chord) {
     if (const std::optional<Event> event = chordEvent(chord); event && window.def->undoKeys) {
         raise(window.def->id, *event);
         return true;
     }
+    const ControlState* focused = controlOf(GetFocus());
     std::vector<int> buttons = chordButtons(*window.def, chord);
     if (buttons.empty())
-        return false;
-    const ControlState* focused = controlOf(GetFocus());
+        return chord == KeyChord{.key = KEY_ENTER} && !isMultiLineEdit(focused);
     if (chord.key == KEY_ENTER && focused != nullptr && focused->def->kind == ControlKind::PushButton &&
         focused->def->window == window.def->id)
         buttons = {focused->def->id};
     press(buttons);
     return true;
+}
+
+bool Win32Toolkit::isMultiLineEdit(const ControlState* control) {
+    return control != nullptr && control->def->kind == ControlKind::EditBox && (control->def->style & MULTI_LINE) != 0;
 }
 
 Win32Toolkit::ControlState* Win32Toolkit::controlOf(HWND handle) {

@@ -104,6 +104,7 @@ private:
     WindowState& window(int id);
     ControlState& control(int id);
     ControlState* controlOf(HWND handle);
+    static bool isMultiLineEdit(const ControlState* control);
     bool isList(const ControlState& c) const;
     Refusal refusal(const ControlState& control);
 

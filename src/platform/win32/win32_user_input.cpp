@@ -29,12 +29,6 @@ KeyChord chordOf(const MSG& message) {
     return {keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU), keyOf(message.wParam)};
 }
 
-// A multi-line edit box asks the dialog manager for every key, Tab included, and would keep the keyboard for good;
-// Tab leaves it as it leaves any other control, as on the Qt backend.
-bool isMultiLineEdit(const ControlDef* def) {
-    return def != nullptr && def->kind == ControlKind::EditBox && (def->style & MULTI_LINE) != 0;
-}
-
 // Scrolls the row into view and clicks the middle of it.
 void clickListRow(HWND list, int row) {
     RECT client;
@@ -162,9 +156,10 @@ bool Win32Toolkit::navigate(MSG& message) {
             continue;
         if (message.message == WM_KEYDOWN && takeChord(window, chordOf(message)))
             return true;
-        const ControlState* target = controlOf(message.hwnd);
+        // A multi-line edit box asks the dialog manager for every key, Tab included, and would keep the keyboard
+        // for good; Tab leaves it as it leaves any other control, as on the Qt backend.
         if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !keyDown(VK_CONTROL) &&
-            isMultiLineEdit(target != nullptr ? target->def : nullptr)) {
+            isMultiLineEdit(controlOf(message.hwnd))) {
             SetFocus(GetNextDlgTabItem(window.handle, message.hwnd, keyDown(VK_SHIFT)));
             return true;
         }
