@@ -7,6 +7,8 @@ namespace kedravo::platform {
 
 enum class ControlKind { PushButton, RadioButton, CheckBox, GroupBox, StaticText, EditBox, ListBox, DropDown };
 
+inline constexpr int NO_CONTROL = -1;
+
 enum class FontFace { Proportional, Fixed }; // "ＭＳ Ｐゴシック", "ＭＳ ゴシック"
 
 enum ControlStyle : unsigned {
@@ -47,6 +49,11 @@ struct WindowDef {
     bool topmost;
     bool visibleAtStart;
     bool undoKeys; // takes the undo and redo key chords, over its edit boxes' own
+    // The buttons the keyboard and the window manager press (NO_CONTROL for none): Enter presses enterButton;
+    // Escape and a close request on a window without a close box press cancelButton, then closeButton.
+    int enterButton;
+    int cancelButton;
+    int closeButton;
 };
 
 struct Catalogue {

@@ -61,6 +61,8 @@ public:
     virtual std::vector<MenuItem> menu(int window) = 0;
 
     // Any control.
+    // The control the keyboard types into; in a hidden window, the one it will type into when shown.
+    virtual void setFocus(int control) = 0;
     virtual void setEnabled(int control, bool enabled) = 0;
     virtual bool isEnabled(int control) = 0;
     virtual void setFont(int control, FontFace face, int size) = 0;
@@ -91,7 +93,11 @@ public:
 // refused characters apply, events are raised) and says why it was refused, if it was.
 enum class Refusal { None, Hidden, Disabled, ReadOnly };
 
-// A letter key with its modifiers; `key` is 'A' to 'Z'.
+// Keys other than letters that a KeyChord can name.
+inline constexpr char KEY_ENTER = '\r';
+inline constexpr char KEY_ESCAPE = '\x1b';
+
+// A key with its modifiers; `key` is 'A' to 'Z', KEY_ENTER or KEY_ESCAPE.
 struct KeyChord {
     bool control = false;
     bool shift = false;
@@ -107,7 +113,7 @@ public:
     virtual Refusal pick(int control, int position) = 0;            // drop-down list
     virtual Refusal clickRow(int control, int row) = 0;             // list box
     virtual Refusal type(int control, const std::string& text) = 0; // replaces the whole text, char by char
-    virtual Refusal closeWindow(int window) = 0;                    // the close box
+    virtual Refusal closeWindow(int window) = 0;                    // the close box, or the window manager's
     virtual Refusal chooseMenuItem(int window, int position) = 0;   // from the window's context menu
     virtual Refusal pressKeys(int window, KeyChord chord) = 0;      // a key chord with the window active
 };

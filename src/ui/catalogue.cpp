@@ -26,13 +26,18 @@ constexpr FontFace F = FontFace::Fixed;
 
 // The main window's caption is set at start-up; the others are fixed here.
 constexpr std::array<WindowDef, WINDOW_COUNT> windows{{
-    {MAINFORM, "MAINFORM", "", 950, 564, 406, 460, true, true, true, true},
-    {FORM2, "FORM2", "更新ウインドウ", 543, 220, 264, 392, false, false, false, true},
-    {FORM3, "FORM3", "過去の価格入力ウインドウ", 536, 357, 208, 196, false, false, false, true},
+    {MAINFORM, "MAINFORM", "", 950, 564, 406, 460, true, true, true, true, NO_CONTROL, NO_CONTROL, NO_CONTROL},
+    // No Enter button: a stray Enter must not register a move.
+    {FORM2, "FORM2", "更新ウインドウ", 543, 220, 264, 392, false, false, false, true, NO_CONTROL, NO_CONTROL, BUTTON4},
+    {FORM3, "FORM3", "過去の価格入力ウインドウ", 536, 357, 208, 196, false, false, false, true, BUTTON6, NO_CONTROL,
+     BUTTON7},
     // Its own キャンセル takes back what it holds; its boxes keep their typing undo.
-    {FORM4, "FORM4", "ページ設定ウインドウ", 837, 283, 165, 460, false, false, false, false},
-    {FORM5, "FORM5", "任意の削除ウインドウ", 537, 630, 281, 338, false, false, false, true},
-    {FORM6, "FORM6", "価格のシフト・ウインドウ", 1289, 450, 290, 460, false, false, false, true},
+    {FORM4, "FORM4", "ページ設定ウインドウ", 837, 283, 165, 460, false, false, false, false, NO_CONTROL, BUTTON11,
+     BUTTON9},
+    {FORM5, "FORM5", "任意の削除ウインドウ", 537, 630, 281, 338, false, false, false, true, NO_CONTROL, NO_CONTROL,
+     BUTTON13},
+    {FORM6, "FORM6", "価格のシフト・ウインドウ", 1289, 450, 290, 460, false, false, false, true, BUTTON15, NO_CONTROL,
+     BUTTON16},
 }};
 
 constexpr unsigned MAIN_LIST = MULTI_LINE | READ_ONLY | VERTICAL_SCROLL | WRAP_LINES | WHITE_ON_BLACK;

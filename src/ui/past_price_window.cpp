@@ -68,6 +68,8 @@ void BUTTON1_ON(Context& c, int) {
     fillTimeFrames(c);
     showRoomLeft(c);
     c.toolkit.setEnabled(BUTTON1, false);
+    // Typing goes to the price: in the time-frame list a digit would pick a time frame.
+    c.toolkit.setFocus(EDIT5);
 }
 
 // The display and the lists are rebuilt after a rejected entry too.

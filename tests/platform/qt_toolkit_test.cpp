@@ -2,6 +2,7 @@
 // ways a real user reaches the widgets that a script does not (pasting, the keyboard).
 #include "platform/qt/qt_toolkit.h"
 #include "qt_application.h"
+#include "tab_walks.h"
 #include "ui/catalogue.h"
 #include "ui/controls.h"
 
@@ -156,53 +157,81 @@ TEST_F(QtToolkitTest, TheKeyboardMovingTheSingleSelectionIsAClick) {
     EXPECT_EQ(kit.selected(LIST3), 1);
 }
 
-// What Tab stops at, as on Windows: every control that takes input, but of a radio group only the checked button.
-bool tabStop(const ControlDef& def) {
-    switch (def.kind) {
-    case ControlKind::StaticText:
-    case ControlKind::GroupBox:
-        return false;
-    case ControlKind::RadioButton:
-        return def.style & CHECKED;
-    default:
-        return true;
-    }
-}
-
-// Keyboard-only use: Tab walks a window's controls in the catalogue's order, the order they were created in, and
-// comes round to the first again.
-TEST_F(QtToolkitTest, TabFollowsTheCataloguesOrder) {
-    for (const WindowDef& window : catalogue().windows) {
-        kit.show(window.id);
-        QApplication::setActiveWindow(&kit.windowWidget(window.id));
-        std::vector<std::string> expected;
-        for (const ControlDef& def : catalogue().controls)
-            if (def.window == window.id && tabStop(def))
-                expected.push_back(def.name);
-        ASSERT_FALSE(expected.empty()) << window.name;
-        kit.windowWidget(window.id).findChild<QWidget*>(QString::fromStdString(expected.front()))->setFocus();
+// Keyboard-only use: Tab walks a window's controls as the window is read, top to bottom and left to right, stops
+// at the checked one of the radio buttons, and comes round to the first again.
+TEST_F(QtToolkitTest, TabFollowsTheLayout) {
+    for (const test::TabWalk& c : test::tabWalks()) {
+        const char* name = catalogue().windows[static_cast<std::size_t>(c.window)].name;
+        if (c.checked >= 0)
+            kit.setChecked(c.checked, true);
+        kit.show(c.window);
+        QApplication::setActiveWindow(&kit.windowWidget(c.window));
+        kit.windowWidget(c.window).findChild<QWidget*>(QString::fromStdString(c.stops.front()))->setFocus();
 
         std::vector<std::string> visited;
-        for (std::size_t step = 0; step <= expected.size(); ++step) {
+        for (std::size_t step = 0; step <= c.stops.size(); ++step) {
             QWidget* focused = QApplication::focusWidget();
-            ASSERT_TRUE(focused) << window.name;
+            ASSERT_TRUE(focused) << name;
             visited.push_back(focused->objectName().toStdString());
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             QApplication::sendEvent(focused, &tab);
         }
-        expected.push_back(expected.front());
-        EXPECT_EQ(visited, expected) << window.name;
-        kit.hide(window.id);
+        EXPECT_EQ(visited, c.roundTrip()) << name;
+        kit.hide(c.window);
     }
 }
 
-TEST_F(QtToolkitTest, TheCloseBoxLeavesClosingToTheProgram) {
-    kit.show(FORM3);
-    EXPECT_EQ(kit.closeWindow(MAINFORM), Refusal::None);
-    EXPECT_EQ(kit.closeWindow(FORM3), Refusal::Disabled) << "a secondary window has no close box";
-    EXPECT_EQ(recorder.events, (Events{{MAINFORM, Event::End}}));
-    EXPECT_TRUE(kit.isVisible(MAINFORM));
-    EXPECT_TRUE(kit.isVisible(FORM3));
+// The window stays as it is: hiding or ending is the program's answer to the events.
+TEST_F(QtToolkitTest, ACloseRequestRaisesEndOrPressesTheCloseButtons) {
+    const struct {
+        int window;
+        Events events;
+    } cases[] = {
+        {MAINFORM, {{MAINFORM, Event::End}}},
+        {FORM3, {{BUTTON7, Event::On}}},
+        {FORM4, {{BUTTON11, Event::On}, {BUTTON9, Event::On}}},
+    };
+    for (const auto& c : cases) {
+        kit.show(c.window);
+        recorder.events.clear();
+        EXPECT_EQ(kit.closeWindow(c.window), Refusal::None) << c.window;
+        EXPECT_EQ(recorder.events, c.events) << c.window;
+        EXPECT_TRUE(kit.isVisible(c.window)) << c.window;
+    }
+}
+
+// Keys as the keyboard sends them to the focused control.
+TEST_F(QtToolkitTest, EnterAndEscapePressTheWindowsButtons) {
+    const struct {
+        const char* name;
+        int focus;
+        int key;
+        Events events;
+    } cases[] = {
+        {"Enter in the price box registers", EDIT5, Qt::Key_Return, {{BUTTON6, Event::On}}},
+        {"Enter on the keypad too", COMBO2, Qt::Key_Enter, {{BUTTON6, Event::On}}},
+        {"Enter on a focused button presses it", BUTTON7, Qt::Key_Return, {{BUTTON7, Event::On}}},
+        {"no Enter button in the update window", EDIT3, Qt::Key_Return, {}},
+        {"Escape closes", LIST3, Qt::Key_Escape, {{BUTTON16, Event::On}}},
+        {"Escape in the page settings cancels, then closes",
+         EDIT7,
+         Qt::Key_Escape,
+         {{BUTTON11, Event::On}, {BUTTON9, Event::On}}},
+        {"Enter in the names box is a line break", EDIT7, Qt::Key_Return, {}},
+        {"Escape leaves the main window alone", COMBO1, Qt::Key_Escape, {}},
+    };
+    for (const auto& c : cases) {
+        const int window = catalogue().controls[static_cast<std::size_t>(c.focus)].window;
+        kit.show(window);
+        QApplication::setActiveWindow(&kit.windowWidget(window));
+        widget<QWidget>(c.focus).setFocus();
+        recorder.events.clear();
+        QKeyEvent down(QEvent::KeyPress, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &down);
+        EXPECT_EQ(recorder.events, c.events) << c.name;
+        kit.hide(window);
+    }
+    EXPECT_EQ(kit.text(EDIT7), "\r\n");
 }
 
 TEST_F(QtToolkitTest, MakingAShownWindowTopmostKeepsItShownWhereItIs) {

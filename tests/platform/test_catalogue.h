@@ -32,8 +32,10 @@ enum TestControl : int {
 };
 
 inline constexpr std::array<platform::WindowDef, 2> TEST_WINDOWS{{
-    {MAIN, "MAIN", "主窓", 10, 20, 400, 300, true, true, true, true},
-    {SECOND, "SECOND", "副窓", 300, 40, 200, 150, false, false, false, false},
+    {MAIN, "MAIN", "主窓", 10, 20, 400, 300, true, true, true, true, platform::NO_CONTROL, platform::NO_CONTROL,
+     platform::NO_CONTROL},
+    {SECOND, "SECOND", "副窓", 300, 40, 200, 150, false, false, false, false, SECOND_BUTTON, platform::NO_CONTROL,
+     SECOND_BUTTON},
 }};
 
 namespace kinds {

@@ -370,4 +370,37 @@ TEST_P(ToolkitContract, ClosingTheMainWindowRaisesEnd) {
     EXPECT_EQ(raised, (std::vector<Raised>{{MAIN, Event::End, false}}));
 }
 
+// The second window's one button is its Enter button and its close button; the main window has neither.
+TEST_P(ToolkitContract, EnterEscapeAndACloseRequestPressTheWindowsButtons) {
+    using platform::KEY_ENTER;
+    using platform::KEY_ESCAPE;
+    const std::vector<Raised> pressed{{SECOND_BUTTON, Event::On, false}};
+    const struct {
+        const char* name;
+        std::function<Refusal(platform::UserInput&)> act;
+        std::vector<Raised> expected;
+    } cases[] = {
+        {"close request", [](auto& u) { return u.closeWindow(SECOND); }, pressed},
+        {"Escape", [](auto& u) { return u.pressKeys(SECOND, {.key = KEY_ESCAPE}); }, pressed},
+        {"Enter", [](auto& u) { return u.pressKeys(SECOND, {.key = KEY_ENTER}); }, pressed},
+        {"Ctrl+Enter is not Enter",
+         [](auto& u) { return u.pressKeys(SECOND, {.control = true, .key = KEY_ENTER}); },
+         {}},
+        {"Escape in the main window", [](auto& u) { return u.pressKeys(MAIN, {.key = KEY_ESCAPE}); }, {}},
+        {"Enter in the main window", [](auto& u) { return u.pressKeys(MAIN, {.key = KEY_ENTER}); }, {}},
+    };
+    for (const auto& c : cases) {
+        restart();
+        tk().show(SECOND);
+        raised.clear();
+        EXPECT_EQ(c.act(user()), Refusal::None) << c.name;
+        EXPECT_EQ(raised, c.expected) << c.name;
+    }
+    tk().setEnabled(SECOND_BUTTON, false);
+    raised.clear();
+    user().closeWindow(SECOND);
+    user().pressKeys(SECOND, {.key = KEY_ESCAPE});
+    EXPECT_TRUE(raised.empty()) << "a disabled button takes no press";
+}
+
 } // namespace kedravo::test

@@ -1,12 +1,16 @@
 // What the Win32 toolkit must do beyond the contract every backend keeps: texts the program shows fit the boxes
-// the catalogue gives them, in whatever face stands in for MS PGothic.
+// the catalogue gives them, in whatever face stands in for MS PGothic; Tab follows the layout; windows are
+// reachable on the work area.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
+#include "tab_walks.h"
 #include "ui/catalogue.h"
 #include "ui/controls.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace kedravo::platform::win32 {
 namespace {
@@ -48,6 +52,111 @@ TEST(Win32Toolkit, DatesTimesAndPricesFitTheirBoxes) {
         RECT client{};
         GetClientRect(handle, &client);
         EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+    }
+}
+
+// Just inside the control's top left corner: a drop-down's catalogue height is its height dropped down.
+HWND cornerHandle(Win32Toolkit& kit, const ControlDef& def) {
+    return ChildWindowFromPoint(kit.windowHandle(def.window), POINT{def.left + 3, def.top + 3});
+}
+
+std::string nameOf(Win32Toolkit& kit, HWND handle) {
+    for (const ControlDef& def : catalogue().controls)
+        if (cornerHandle(kit, def) == handle)
+            return def.name;
+    return "?";
+}
+
+// Keyboard-only use, through the dialog manager as the message loop runs it: as the window is read, top to
+// bottom and left to right, stopping at the checked radio button, and round to the first again.
+TEST(Win32Toolkit, TabFollowsTheLayout) {
+    Win32Toolkit kit;
+    Ignore ignore;
+    kit.create(catalogue(), ignore);
+    for (const test::TabWalk& c : test::tabWalks()) {
+        const char* window = catalogue().windows[static_cast<std::size_t>(c.window)].name;
+        if (c.checked >= 0)
+            kit.setChecked(c.checked, true);
+        kit.show(c.window);
+        kit.activate(c.window);
+        for (const ControlDef& def : catalogue().controls)
+            if (def.name == c.stops.front())
+                SetFocus(cornerHandle(kit, def));
+        std::vector<std::string> visited;
+        for (std::size_t step = 0; step <= c.stops.size(); ++step) {
+            visited.push_back(nameOf(kit, GetFocus()));
+            MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+            kit.navigate(tab);
+        }
+        EXPECT_EQ(visited, c.roundTrip()) << window;
+        if (c.window != MAINFORM)
+            kit.hide(c.window);
+    }
+}
+
+struct Recorder : EventSink {
+    std::vector<std::pair<int, Event>> events;
+    void raise(int control, Event event) override { events.emplace_back(control, event); }
+};
+
+// Enter as the message loop gets it, with the keyboard on a control.
+TEST(Win32Toolkit, EnterPressesTheFocusedButtonOnlyInAWindowWithAnEnterButton) {
+    Win32Toolkit kit;
+    Recorder recorder;
+    kit.create(catalogue(), recorder);
+    const struct {
+        const char* name;
+        int focus;
+        std::vector<std::pair<int, Event>> events;
+    } cases[] = {
+        {"the price box: the Enter button", EDIT5, {{BUTTON6, Event::On}}},
+        {"a focused button: that button", BUTTON7, {{BUTTON7, Event::On}}},
+        {"the update window's register button: nothing", BUTTON3, {}},
+        {"a main-window button: nothing", BUTTON2, {}},
+    };
+    for (const auto& c : cases) {
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(c.focus)];
+        kit.show(def.window);
+        kit.activate(def.window);
+        kit.setFocus(c.focus);
+        recorder.events.clear();
+        MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+        kit.navigate(enter);
+        EXPECT_EQ(recorder.events, c.events) << c.name;
+    }
+}
+
+// Positions from a session on a larger screen, or from two monitors no longer there.
+TEST(Win32Toolkit, ShownWindowsAreMovedOntoTheWorkAreaAndThoseThatFitKept) {
+    Win32Toolkit kit;
+    Ignore ignore;
+    kit.create(catalogue(), ignore);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const struct {
+        const char* name;
+        int window;
+        bool shownFirst; // moved while shown, as start-up moves the main window
+        Position at;
+        bool kept;
+    } cases[] = {
+        {"beyond the bottom right, shown", MAINFORM, true, {work.right - 10, work.bottom - 10}, false},
+        {"off every monitor", FORM5, false, {-5000, 5000}, false},
+        {"inside", FORM3, false, {work.left + 20, work.top + 30}, true},
+    };
+    for (const auto& c : cases) {
+        if (c.shownFirst)
+            kit.show(c.window);
+        kit.move(c.window, c.at);
+        kit.show(c.window);
+        RECT shown{};
+        GetWindowRect(kit.windowHandle(c.window), &shown);
+        EXPECT_TRUE(shown.left >= work.left && shown.top >= work.top && shown.right <= work.right &&
+                    shown.bottom <= work.bottom)
+            << c.name;
+        if (c.kept) {
+            EXPECT_EQ(kit.position(c.window), c.at) << c.name;
+        }
     }
 }
 

@@ -14,9 +14,15 @@ std::string nameOf(const Target& target, const platform::Catalogue& catalogue) {
     return target.isWindow ? catalogue.windows[at].name : catalogue.controls[at].name;
 }
 
+std::string keyText(char key) {
+    if (key == platform::KEY_ENTER)
+        return "enter";
+    return key == platform::KEY_ESCAPE ? "escape" : std::string(1, static_cast<char>(key - 'A' + 'a'));
+}
+
 std::string chordText(const platform::KeyChord& chord) {
     return std::string(chord.control ? "ctrl+" : "") + (chord.shift ? "shift+" : "") + (chord.alt ? "alt+" : "") +
-           static_cast<char>(chord.key - 'A' + 'a');
+           keyText(chord.key);
 }
 
 // `cancel` without quotes cancels; any text, "cancel" included, is quoted.
@@ -55,7 +61,7 @@ std::string scriptLine(const Command& c, const platform::Catalogue& catalogue) {
     case Verb::Type:
         return "type " + name + ' ' + platform::quoteText(c.text.value_or(""));
     case Verb::Close:
-        return "close";
+        return c.target.id == 0 ? "close" : "close " + name;
     case Verb::Show: {
         std::string line = "show";
         for (const Target& target : c.shown)

@@ -28,6 +28,9 @@ TEST(ParseScript, NamesTheLineAndWhatIsWrong) {
         {"row on a drop-down", "start\nrow PICK 0", 2, "PICK is not a list box"},
         {"type into a static text", "start\ntype LABEL x", 2, "LABEL is not an edit box"},
         {"snap a control", "start\nsnap BUTTON a.png", 2, "BUTTON is not a window"},
+        {"close a control", "start\nclose BUTTON", 2, "BUTTON is not a window"},
+        {"a key without a name", "start\nkey MAIN ctrl+return", 2,
+         "not a key chord such as ctrl+z or enter: \"ctrl+return\""},
         {"negative item", "start\npick PICK -1", 2, "not an item number: \"-1\""},
         {"item not a number", "start\nrow MANY 1a", 2, "not an item number: \"1a\""},
         {"answer what", "answer delete x", 1, "answer input, answer save or answer open, not answer delete"},
@@ -68,6 +71,8 @@ TEST(ParseScript, ReadsEveryCommand) {
                        "type NOTES \"日足\\n週足\"\r\n"
                        "show MAIN LABEL\r\n"
                        "snap SECOND second.png\r\n"
+                       "key SECOND shift+escape\r\n"
+                       "close SECOND\r\n"
                        "close\r\n";
     Script script = parseScript(text, testCatalogue());
     ASSERT_FALSE(script.error.has_value()) << script.error->message;
@@ -91,7 +96,9 @@ TEST(ParseScript, ReadsEveryCommand) {
         {12, Verb::Type, {false, NOTES}, 0, "日足\n週足"},
         {13, Verb::Show, {}, 0, std::nullopt},
         {14, Verb::Snap, {true, SECOND}, 0, "second.png"},
-        {15, Verb::Close, {}, 0, std::nullopt},
+        {15, Verb::Key, {true, SECOND}, 0, std::nullopt},
+        {16, Verb::Close, {true, SECOND}, 0, std::nullopt},
+        {17, Verb::Close, {true, MAIN}, 0, std::nullopt},
     };
     ASSERT_EQ(script.commands.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -106,6 +113,7 @@ TEST(ParseScript, ReadsEveryCommand) {
     EXPECT_EQ((std::array{time.year, time.month, time.day, time.hour, time.minute, time.second}),
               (std::array{2024, 2, 29, 23, 59, 58}));
     EXPECT_EQ(script.commands[10].shown, (std::vector<Target>{{true, MAIN}, {false, LABEL}}));
+    EXPECT_EQ(script.commands[12].chord, (platform::KeyChord{.shift = true, .key = platform::KEY_ESCAPE}));
 }
 
 } // namespace

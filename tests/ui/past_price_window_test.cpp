@@ -37,6 +37,7 @@ TEST(PastPriceWindow, OpeningOffersThePageTimeFramesAndTheRemainingCount) {
         EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 298");
         EXPECT_EQ(s.items(COMBO2), c.offered);
         EXPECT_EQ(s.toolkit.selected(COMBO2), 0);
+        EXPECT_EQ(s.toolkit.focused(), EDIT5) << "typing goes to the price, not to the time frames";
     }
 }
 

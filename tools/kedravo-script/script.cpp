@@ -158,7 +158,24 @@ std::string readMenu(const Words& words, const Catalogue& catalogue, Command& co
     return readWindow(words[1], catalogue, command.target);
 }
 
-// "ctrl+z", "ctrl+shift+z": modifiers, then one letter.
+// "close" alone closes the main window, the catalogue's first.
+std::string readClose(const Words& words, const Catalogue& catalogue, Command& command) {
+    if (words.size() == 1) {
+        command.target = {true, 0};
+        return "";
+    }
+    return readWindow(words[1], catalogue, command.target);
+}
+
+// "ctrl+z", "ctrl+shift+z", "enter": modifiers, then one letter or a named key.
+char namedKey(std::string_view name) {
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
+        return static_cast<char>(name[0] - 'a' + 'A');
+    if (name == "enter")
+        return platform::KEY_ENTER;
+    return name == "escape" ? platform::KEY_ESCAPE : '\0';
+}
+
 std::string readKey(const Words& words, const Catalogue& catalogue, Command& command) {
     if (std::string error = readWindow(words[1], catalogue, command.target); !error.empty())
         return error;
@@ -171,10 +188,8 @@ std::string readKey(const Words& words, const Catalogue& catalogue, Command& com
             return "not a modifier (ctrl, shift, alt): " + std::string(modifier);
         held = true;
     }
-    if (rest.size() != 1 || rest[0] < 'a' || rest[0] > 'z')
-        return "not a key chord such as ctrl+z: " + quotedName(words[2]);
-    chord.key = static_cast<char>(rest[0] - 'a' + 'A');
-    return "";
+    chord.key = namedKey(rest);
+    return chord.key != '\0' ? "" : "not a key chord such as ctrl+z or enter: " + quotedName(words[2]);
 }
 
 constexpr std::size_t ANY = 1000;
@@ -188,7 +203,7 @@ constexpr Syntax SYNTAX[] = {
     {"pick", Verb::Pick, "pick NAME K", 3, 3, readPick},
     {"row", Verb::Row, "row NAME K", 3, 3, readRow},
     {"type", Verb::Type, "type NAME TEXT", 3, 3, readType},
-    {"close", Verb::Close, "close", 1, 1, readNothing},
+    {"close", Verb::Close, "close [WINDOW]", 1, 2, readClose},
     {"show", Verb::Show, "show NAME...", 2, ANY, readShow},
     {"snap", Verb::Snap, "snap WINDOW FILE", 3, 3, readSnap},
     {"key", Verb::Key, "key WINDOW CHORD", 3, 3, readKey},

@@ -7,8 +7,6 @@ namespace {
 
 using platform::Refusal;
 
-constexpr int MAIN_WINDOW = 0;
-
 std::string nameOf(const ScriptRun& run, Target target) {
     const auto at = static_cast<std::size_t>(target.id);
     return target.isWindow ? run.catalogue.windows[at].name : run.catalogue.controls[at].name;
@@ -105,7 +103,8 @@ std::string perform(ScriptRun& run, const Command& command, bool& closed) {
         report(run, command.target, user.type(id, *command.text));
         break;
     case Verb::Close:
-        closed = report(run, {true, MAIN_WINDOW}, user.closeWindow(MAIN_WINDOW)) == Refusal::None;
+        closed = report(run, command.target, user.closeWindow(id)) == Refusal::None &&
+                 run.catalogue.windows[static_cast<std::size_t>(id)].closeBox;
         break;
     case Verb::Show:
         for (Target target : command.shown)

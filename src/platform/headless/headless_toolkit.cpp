@@ -58,6 +58,10 @@ void HeadlessToolkit::setCaption(int window, const std::string&) {
 void HeadlessToolkit::activate(int window) {
     this->window(window);
 }
+void HeadlessToolkit::setFocus(int control) {
+    this->control(control);
+    focused_ = control;
+}
 void HeadlessToolkit::setFont(int control, FontFace, int) {
     this->control(control);
 }
@@ -242,12 +246,21 @@ Refusal HeadlessToolkit::type(int control, const std::string& text) {
     return Refusal::None;
 }
 
+// A disabled button takes no press from the keyboard either.
+void HeadlessToolkit::press(const std::vector<int>& buttons) {
+    for (int button : buttons)
+        if (control(button, ControlKind::PushButton).enabled)
+            events_->raise(button, Event::On);
+}
+
 Refusal HeadlessToolkit::closeWindow(int window) {
     const WindowState& w = this->window(window);
-    assert(w.def->closeBox);
     if (!w.visible)
         return Refusal::Hidden;
-    events_->raise(window, Event::End);
+    if (w.def->closeBox)
+        events_->raise(window, Event::End);
+    else
+        press(closeRequestButtons(*w.def));
     return Refusal::None;
 }
 
@@ -281,6 +294,7 @@ Refusal HeadlessToolkit::pressKeys(int window, KeyChord chord) {
         return Refusal::Hidden;
     if (const std::optional<Event> event = chordEvent(chord); event && w.def->undoKeys)
         events_->raise(window, *event);
+    press(chordButtons(*w.def, chord));
     return Refusal::None;
 }
 

@@ -24,6 +24,7 @@ public:
     void setMenu(int window, const std::vector<MenuItem>& items) override;
     std::vector<MenuItem> menu(int window) override;
 
+    void setFocus(int control) override;
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
     void setFont(int control, FontFace face, int size) override;
@@ -53,6 +54,9 @@ public:
     Refusal chooseMenuItem(int window, int position) override;
     Refusal pressKeys(int window, KeyChord chord) override;
 
+    // The control the program last gave the keyboard to, NO_CONTROL before; no user action here moves it.
+    int focused() const { return focused_; }
+
 private:
     struct WindowState {
         const WindowDef* def;
@@ -77,10 +81,12 @@ private:
     int groupOf(const ControlDef& radio) const;
     void checkRadio(ControlState& radio);
     Refusal refusal(const ControlState& control);
+    void press(const std::vector<int>& buttons);
 
     std::vector<WindowState> windows_;
     std::vector<ControlState> controls_;
     EventSink* events_ = nullptr;
+    int focused_ = NO_CONTROL;
 };
 
 } // namespace kedravo::platform

@@ -2,14 +2,16 @@
 
 #include "platform/key_chords.h"
 #include "platform/qt/control_look.h"
+#include "platform/screen_fit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
-#include <algorithm>
+#include <vector>
 
 namespace kedravo::platform::qt {
 namespace {
@@ -24,39 +26,57 @@ Qt::WindowFlags frameFlags(const WindowDef& def) {
     return flags;
 }
 
-int clampedStart(int start, int length, int areaStart, int areaLength) {
-    return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+char keyOf(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return static_cast<char>('A' + (key - Qt::Key_A));
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return KEY_ENTER;
+    return key == Qt::Key_Escape ? KEY_ESCAPE : '\0';
 }
 
 KeyChord chordOf(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers();
-    const bool letter = key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
     return {modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier),
-            modifiers.testFlag(Qt::AltModifier), letter ? static_cast<char>('A' + (key.key() - Qt::Key_A)) : '\0'};
+            modifiers.testFlag(Qt::AltModifier), keyOf(key.key())};
+}
+
+std::vector<Area> availableAreas() {
+    std::vector<Area> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back({area.left(), area.top(), area.width(), area.height()});
+    }
+    return areas;
 }
 
 } // namespace
 
-CatalogueWindow::CatalogueWindow(const WindowDef& def, EventSink& events)
-    : QWidget(nullptr, frameFlags(def)), def_(def), events_(events) {
+CatalogueWindow::CatalogueWindow(const WindowDef& def, EventSink& events, ButtonPress press)
+    : QWidget(nullptr, frameFlags(def)), def_(def), events_(events), press_(std::move(press)) {
     setWindowTitle(QString::fromUtf8(def.caption));
     setFixedSize(outerSize().shrunkBy(CATALOGUE_FRAME));
     move(def.left, def.top);
     applyColours(*this, STYLE_NONE);
     setAutoFillBackground(true);
-    if (def.undoKeys)
-        qApp->installEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+// Positions and screens are both in device-independent pixels, so a scale factor shrinks the screens alike.
+void CatalogueWindow::fitOnScreens() {
+    const std::vector<Area> areas = availableAreas();
+    const Position fitted = fittedPosition({x(), y(), def_.width, def_.height}, areas);
+    move(fitted.left, fitted.top);
 }
 
 void CatalogueWindow::showOnScreen() {
-    const QRect outer(pos(), outerSize());
-    const QScreen* screen = QGuiApplication::screenAt(outer.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen->availableGeometry();
-    move(clampedStart(outer.left(), outer.width(), area.left(), area.width()),
-         clampedStart(outer.top(), outer.height(), area.top(), area.height()));
+    fitOnScreens();
     show();
+}
+
+void CatalogueWindow::moveTo(QPoint position) {
+    move(position);
+    if (isVisible())
+        fitOnScreens();
 }
 
 // Changing a window flag hides a visible window, so it is shown again.
@@ -99,10 +119,24 @@ bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this)
         return false;
-    const std::optional<Event> chord = chordEvent(chordOf(*static_cast<QKeyEvent*>(event)));
-    if (!chord)
+    return takeKey(*static_cast<QKeyEvent*>(event));
+}
+
+// Enter on a focused push button presses that button, as in any dialog, rather than the window's Enter button.
+bool CatalogueWindow::takeKey(const QKeyEvent& key) {
+    const KeyChord chord = chordOf(key);
+    if (const std::optional<Event> event = chordEvent(chord); event && def_.undoKeys) {
+        events_.raise(def_.id, *event);
+        return true;
+    }
+    std::vector<int> buttons = chordButtons(def_, chord);
+    if (buttons.empty())
         return false;
-    events_.raise(def_.id, *chord);
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && chord.key == KEY_ENTER)
+        focused->click();
+    else
+        for (int button : buttons)
+            press_(button);
     return true;
 }
 
@@ -110,6 +144,9 @@ void CatalogueWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (def_.closeBox)
         events_.raise(def_.id, Event::End);
+    else
+        for (int button : closeRequestButtons(def_))
+            press_(button);
 }
 
 } // namespace kedravo::platform::qt

@@ -1,9 +1,12 @@
 #include "platform/qt/control_look.h"
 
+#include <QAbstractScrollArea>
 #include <QFontDatabase>
+#include <QPainter>
 #include <QPalette>
 #include <QStringList>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 #include <utility>
 
@@ -54,9 +57,25 @@ int CatalogueStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, 
     case PM_CheckBoxLabelSpacing:
     case PM_RadioButtonLabelSpacing:
         return 3;
+    case PM_DefaultFrameWidth:
+        // Room for a focus frame that shows.
+        return qobject_cast<const QAbstractScrollArea*>(widget) ? 2 : QProxyStyle::pixelMetric(metric, option, widget);
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+}
+
+// Fusion draws a scroll area's frame alike with or without the focus; the read-only lists show no cursor either.
+void CatalogueStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                   const QWidget* widget) const {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_Frame || !(option->state & State_HasFocus) || !qobject_cast<const QAbstractScrollArea*>(widget))
+        return;
+    painter->save();
+    painter->setPen(QPen(option->palette.color(QPalette::Active, QPalette::Highlight), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+    painter->restore();
 }
 
 void applyColours(QWidget& widget, unsigned style) {

@@ -14,11 +14,14 @@ namespace kedravo::platform::qt {
 QFont controlFont(FontFace face, int size);
 
 // Fusion, with the text of a check box or radio button as close to its mark as on the system the catalogue was
-// drawn for, so that captions such as "売る時" fit their narrow controls.
+// drawn for, so that captions such as "売る時" fit their narrow controls; and a framed box that has the keyboard
+// (a list, the black line lists) shows it by its frame, as an edit line does.
 class CatalogueStyle : public QProxyStyle {
 public:
     CatalogueStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
 };
 
 // Text is black on white, except for the styles WHITE_ON_BLACK and RED_TEXT.

@@ -101,6 +101,11 @@ QWidget* ControlBuilder::buildButton(const ControlDef& def) {
         if ((def.style & FIRST_OF_GROUP) || !radioGroup_)
             radioGroup_ = new QButtonGroup(&window_);
         radioGroup_->addButton(button);
+        // Tab comes into the group at its checked button, whoever checked it; Qt's own rule waits for a focus.
+        QObject::connect(button, &QAbstractButton::toggled, button, [button](bool checked) {
+            button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        button->setFocusPolicy(Qt::ClickFocus);
     }
     button->setChecked(def.style & CHECKED);
     QObject::connect(button, &QAbstractButton::clicked, button,

@@ -5,6 +5,7 @@
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/limited_edits.h"
 #include "platform/qt/window_snapshot.h"
+#include "platform/tab_order.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -40,15 +41,24 @@ void QtToolkit::create(const Catalogue& catalogue, EventSink& events) {
     style_ = std::make_unique<CatalogueStyle>();
     std::vector<ControlBuilder> builders;
     for (const WindowDef& def : catalogue.windows) {
-        windows_.push_back(std::make_unique<CatalogueWindow>(def, events));
+        windows_.push_back(std::make_unique<CatalogueWindow>(
+            def, events, [this](int button) { widget<QAbstractButton>(button).click(); }));
         windows_.back()->setStyle(style_.get());
         builders.emplace_back(*windows_.back(), *style_, events);
     }
     for (const ControlDef& def : catalogue.controls)
         controls_.push_back(builders.at(static_cast<std::size_t>(def.window)).build(def));
+    for (const WindowDef& def : catalogue.windows)
+        setTabOrder(tabOrder(catalogue, def.id));
     for (const auto& window : windows_)
         if (window->def().visibleAtStart)
             window->showOnScreen();
+}
+
+void QtToolkit::setTabOrder(const std::vector<int>& order) {
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(controls_.at(static_cast<std::size_t>(order[i - 1])),
+                             controls_.at(static_cast<std::size_t>(order[i])));
 }
 
 QWidget& QtToolkit::windowWidget(int window) {
@@ -95,7 +105,7 @@ Position QtToolkit::position(int window) {
 }
 
 void QtToolkit::move(int window, Position position) {
-    windowWidget(window).move(position.left, position.top);
+    windows_.at(static_cast<std::size_t>(window))->moveTo({position.left, position.top});
 }
 
 void QtToolkit::setMenu(int window, const std::vector<MenuItem>& items) {
@@ -104,6 +114,10 @@ void QtToolkit::setMenu(int window, const std::vector<MenuItem>& items) {
 
 std::vector<MenuItem> QtToolkit::menu(int window) {
     return windows_.at(static_cast<std::size_t>(window))->menu();
+}
+
+void QtToolkit::setFocus(int control) {
+    widget<QWidget>(control).setFocus(Qt::OtherFocusReason);
 }
 
 void QtToolkit::setEnabled(int control, bool enabled) {

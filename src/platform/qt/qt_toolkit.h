@@ -33,6 +33,7 @@ public:
     void setMenu(int window, const std::vector<MenuItem>& items) override;
     std::vector<MenuItem> menu(int window) override;
 
+    void setFocus(int control) override;
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
     void setFont(int control, FontFace face, int size) override;
@@ -74,6 +75,7 @@ private:
         return *widget;
     }
     CatalogueWindow& windowOf(int control);
+    void setTabOrder(const std::vector<int>& order);
     Refusal refusal(int control);
 
     Catalogue catalogue_;

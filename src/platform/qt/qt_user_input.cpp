@@ -120,13 +120,11 @@ Refusal QtToolkit::type(int control, const std::string& text) {
     return refused;
 }
 
-// A window without a close box gives the user nothing to close it with.
+// As the window manager asks, whether or not the window shows a close box.
 Refusal QtToolkit::closeWindow(int window) {
     CatalogueWindow& target = *windows_.at(static_cast<std::size_t>(window));
     if (!target.isVisible())
         return Refusal::Hidden;
-    if (!target.def().closeBox)
-        return Refusal::Disabled;
     target.close();
     QApplication::processEvents();
     return Refusal::None;
@@ -161,7 +159,9 @@ Refusal QtToolkit::pressKeys(int window, KeyChord chord) {
     modifiers.setFlag(Qt::ControlModifier, chord.control);
     modifiers.setFlag(Qt::ShiftModifier, chord.shift);
     modifiers.setFlag(Qt::AltModifier, chord.alt);
-    const int key = Qt::Key_A + (chord.key - 'A');
+    const int key = chord.key == KEY_ENTER    ? Qt::Key_Return
+                    : chord.key == KEY_ESCAPE ? Qt::Key_Escape
+                                              : Qt::Key_A + (chord.key - 'A');
     QKeyEvent down(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(focus, &down);
     QKeyEvent up(QEvent::KeyRelease, key, modifiers);

@@ -1,11 +1,12 @@
 // The catalogue's windows and controls on the Win32 API: creation, the window procedure, and what a control's
 // notification means.
 #include "platform/key_chords.h"
+#include "platform/screen_fit.h"
 #include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 
-#include <algorithm>
+#include <vector>
 #include <windowsx.h>
 
 namespace kedravo::platform::win32 {
@@ -64,7 +65,9 @@ ControlClass controlClass(const ControlDef& def) {
     case ControlKind::PushButton:
         return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
     case ControlKind::RadioButton:
-        return {L"BUTTON", static_cast<DWORD>(BS_RADIOBUTTON | (has(def, FIRST_OF_GROUP) ? WS_TABSTOP | WS_GROUP : 0)),
+        return {L"BUTTON",
+                static_cast<DWORD>(BS_RADIOBUTTON | (has(def, FIRST_OF_GROUP) ? WS_GROUP : 0) |
+                                   (has(def, CHECKED) ? WS_TABSTOP : 0)),
                 0};
     case ControlKind::CheckBox:
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0};
@@ -85,8 +88,21 @@ ControlClass controlClass(const ControlDef& def) {
     return {};
 }
 
-int clampedStart(int start, int length, int areaStart, int areaEnd) {
-    return std::max(areaStart, std::min(start, areaEnd - length));
+BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& work = info.rcWork;
+        reinterpret_cast<std::vector<Area>*>(areas)->push_back(
+            {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    }
+    return TRUE;
+}
+
+std::vector<Area> workAreas() {
+    std::vector<Area> areas;
+    EnumDisplayMonitors(nullptr, nullptr, &addWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
 }
 
 } // namespace
@@ -144,9 +160,12 @@ LRESULT Win32Toolkit::handle(WindowState& window, UINT message, WPARAM wParam, L
         openMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CLOSE:
-        // Closing is the program's business: it hides or ends. A window without a close box ignores Alt+F4.
+        // Closing is the program's business: it hides or ends. A window without a close box closes as its close
+        // button does.
         if (window.def->closeBox)
             raise(window.def->id, Event::End);
+        else
+            press(closeRequestButtons(*window.def));
         return 0;
     default:
         return DefWindowProcW(window.handle, message, wParam, lParam);
@@ -202,20 +221,37 @@ HBRUSH Win32Toolkit::colour(HDC dc, HWND handle) {
     return static_cast<HBRUSH>(GetStockObject(inverse ? BLACK_BRUSH : WHITE_BRUSH));
 }
 
-// A window whose position lies partly outside the screen it is mostly on is moved onto it.
-void Win32Toolkit::showOnScreen(WindowState& window) {
+// A window that the monitors' work areas do not hold whole is moved onto the nearest one.
+void Win32Toolkit::fitOnScreens(WindowState& window) {
     RECT outer;
     GetWindowRect(window.handle, &outer);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-        const RECT& area = monitor.rcWork;
-        const int left = clampedStart(outer.left, outer.right - outer.left, area.left, area.right);
-        const int top = clampedStart(outer.top, outer.bottom - outer.top, area.top, area.bottom);
-        if (left != outer.left || top != outer.top)
-            SetWindowPos(window.handle, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    const std::vector<Area> areas = workAreas();
+    const Position fitted =
+        fittedPosition({outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top}, areas);
+    if (fitted.left != outer.left || fitted.top != outer.top)
+        SetWindowPos(window.handle, nullptr, fitted.left, fitted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Toolkit::showOnScreen(WindowState& window) {
+    fitOnScreens(window);
     ShowWindow(window.handle, SW_SHOW);
+}
+
+// The dialog manager tabs through the controls in their z-order, so the layout order is made theirs.
+void Win32Toolkit::setTabOrder(const std::vector<int>& order) {
+    HWND previous = HWND_TOP;
+    for (int id : order) {
+        HWND handle = control(id).handle;
+        SetWindowPos(handle, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = handle;
+    }
+}
+
+// A disabled button takes no press from the keyboard either.
+void Win32Toolkit::press(const std::vector<int>& buttons) {
+    for (int button : buttons)
+        if (IsWindowEnabled(control(button).handle))
+            raise(button, Event::On);
 }
 
 // From the keyboard (no point given) the menu opens at the window's corner.
@@ -234,12 +270,27 @@ void Win32Toolkit::openMenu(WindowState& window, POINT at) {
         raise(window.def->id, window.menu[static_cast<std::size_t>(chosen - 1)].event);
 }
 
+// Enter on a focused push button presses that button, as in any dialog, rather than the window's Enter button.
+// In a window without an Enter button it presses nothing, as on the Qt backend (the dialog manager would press
+// the focused button); a multi-line box keeps it for its line breaks.
 bool Win32Toolkit::takeChord(WindowState& window, KeyChord chord) {
-    const std::optional<Event> event = chordEvent(chord);
-    if (!event || !window.def->undoKeys)
-        return false;
-    raise(window.def->id, *event);
+    if (const std::optional<Event> event = chordEvent(chord); event && window.def->undoKeys) {
+        raise(window.def->id, *event);
+        return true;
+    }
+    const ControlState* focused = controlOf(GetFocus());
+    std::vector<int> buttons = chordButtons(*window.def, chord);
+    if (buttons.empty())
+        return chord == KeyChord{.key = KEY_ENTER} && !isMultiLineEdit(focused);
+    if (chord.key == KEY_ENTER && focused != nullptr && focused->def->kind == ControlKind::PushButton &&
+        focused->def->window == window.def->id)
+        buttons = {focused->def->id};
+    press(buttons);
     return true;
+}
+
+bool Win32Toolkit::isMultiLineEdit(const ControlState* control) {
+    return control != nullptr && control->def->kind == ControlKind::EditBox && (control->def->style & MULTI_LINE) != 0;
 }
 
 Win32Toolkit::ControlState* Win32Toolkit::controlOf(HWND handle) {

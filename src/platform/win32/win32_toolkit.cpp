@@ -1,6 +1,7 @@
 #include "platform/win32/win32_toolkit.h"
 
 #include "platform/edit_lines.h"
+#include "platform/tab_order.h"
 #include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 
@@ -38,6 +39,8 @@ void Win32Toolkit::create(const Catalogue& catalogue, EventSink& events) {
         controls_.push_back({&def, nullptr, def.kind == ControlKind::RadioButton ? leader : -1, {}});
         createControl(controls_.back());
     }
+    for (const WindowDef& def : catalogue.windows)
+        setTabOrder(tabOrder(catalogue, def.id));
     for (WindowState& window : windows_)
         if (window.def->visibleAtStart)
             showOnScreen(window);
@@ -103,8 +106,10 @@ Position Win32Toolkit::position(int window) {
 
 void Win32Toolkit::move(int window, Position position) {
     const ProgramCall call(*this);
-    SetWindowPos(this->window(window).handle, nullptr, position.left, position.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WindowState& w = this->window(window);
+    SetWindowPos(w.handle, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsWindowVisible(w.handle))
+        fitOnScreens(w);
 }
 
 void Win32Toolkit::setMenu(int window, const std::vector<MenuItem>& items) {
@@ -113,6 +118,11 @@ void Win32Toolkit::setMenu(int window, const std::vector<MenuItem>& items) {
 
 std::vector<MenuItem> Win32Toolkit::menu(int window) {
     return this->window(window).menu;
+}
+
+void Win32Toolkit::setFocus(int control) {
+    const ProgramCall call(*this);
+    SetFocus(this->control(control).handle);
 }
 
 void Win32Toolkit::setEnabled(int control, bool enabled) {
@@ -219,10 +229,15 @@ bool Win32Toolkit::isRowSelected(int control, int row) {
     return SendMessageW(c.handle, LB_GETSEL, row, 0) > 0;
 }
 
+// Tab comes into a radio group at its checked button, the one tab stop of the group.
 void Win32Toolkit::checkRadio(ControlState& radio) {
-    for (ControlState& c : controls_)
-        if (c.groupLeader == radio.groupLeader)
-            SendMessageW(c.handle, BM_SETCHECK, &c == &radio ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (ControlState& c : controls_) {
+        if (c.groupLeader != radio.groupLeader)
+            continue;
+        SendMessageW(c.handle, BM_SETCHECK, &c == &radio ? BST_CHECKED : BST_UNCHECKED, 0);
+        const LONG_PTR style = GetWindowLongPtrW(c.handle, GWL_STYLE);
+        SetWindowLongPtrW(c.handle, GWL_STYLE, &c == &radio ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+    }
 }
 
 void Win32Toolkit::setChecked(int control, bool checked) {

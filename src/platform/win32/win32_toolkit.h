@@ -33,6 +33,7 @@ public:
     void setMenu(int window, const std::vector<MenuItem>& items) override;
     std::vector<MenuItem> menu(int window) override;
 
+    void setFocus(int control) override;
     void setEnabled(int control, bool enabled) override;
     bool isEnabled(int control) override;
     void setFont(int control, FontFace face, int size) override;
@@ -92,6 +93,9 @@ private:
     void editChanged(ControlState& control);
     HBRUSH colour(HDC dc, HWND control);
     void showOnScreen(WindowState& window);
+    void fitOnScreens(WindowState& window);
+    void setTabOrder(const std::vector<int>& order);
+    void press(const std::vector<int>& buttons);
     void openMenu(WindowState& window, POINT at);
     bool takeChord(WindowState& window, KeyChord chord);
     void checkRadio(ControlState& radio);
@@ -100,6 +104,7 @@ private:
     WindowState& window(int id);
     ControlState& control(int id);
     ControlState* controlOf(HWND handle);
+    static bool isMultiLineEdit(const ControlState* control);
     bool isList(const ControlState& c) const;
     Refusal refusal(const ControlState& control);
 

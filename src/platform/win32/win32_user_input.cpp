@@ -17,10 +17,16 @@ bool keyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
 }
 
+char keyOf(WPARAM key) {
+    if (key >= 'A' && key <= 'Z')
+        return static_cast<char>(key);
+    if (key == VK_RETURN)
+        return KEY_ENTER;
+    return key == VK_ESCAPE ? KEY_ESCAPE : '\0';
+}
+
 KeyChord chordOf(const MSG& message) {
-    const bool letter = message.wParam >= 'A' && message.wParam <= 'Z';
-    return {keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU),
-            letter ? static_cast<char>(message.wParam) : '\0'};
+    return {keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU), keyOf(message.wParam)};
 }
 
 // Scrolls the row into view and clicks the middle of it.
@@ -108,14 +114,15 @@ Refusal Win32Toolkit::type(int control, const std::string& text) {
     return refused;
 }
 
-// A window without a close box gives the user nothing to close it with.
+// As the window manager asks, whether or not the window shows a close box.
 Refusal Win32Toolkit::closeWindow(int window) {
     WindowState& w = this->window(window);
     if (!IsWindowVisible(w.handle))
         return Refusal::Hidden;
-    if (!w.def->closeBox)
-        return Refusal::Disabled;
-    SendMessageW(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (w.def->closeBox)
+        SendMessageW(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else
+        SendMessageW(w.handle, WM_CLOSE, 0, 0); // what the window manager sends without a system menu
     pumpMessages();
     return Refusal::None;
 }
@@ -149,6 +156,13 @@ bool Win32Toolkit::navigate(MSG& message) {
             continue;
         if (message.message == WM_KEYDOWN && takeChord(window, chordOf(message)))
             return true;
+        // A multi-line edit box asks the dialog manager for every key, Tab included, and would keep the keyboard
+        // for good; Tab leaves it as it leaves any other control, as on the Qt backend.
+        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !keyDown(VK_CONTROL) &&
+            isMultiLineEdit(controlOf(message.hwnd))) {
+            SetFocus(GetNextDlgTabItem(window.handle, message.hwnd, keyDown(VK_SHIFT)));
+            return true;
+        }
         if (message.message == WM_RBUTTONUP && !window.menu.empty()) {
             SendMessageW(window.handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(message.hwnd), GetMessagePos());
             return true;
