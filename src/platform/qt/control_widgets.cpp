@@ -113,7 +113,7 @@ QWidget* ControlBuilder::buildEdit(const ControlDef& def) {
         auto* edit = new LimitedTextEdit(def, &window_);
         setMultiLineStyle(*edit, def.style);
         edit->setReadOnly(def.style & READ_ONLY);
-        edit->setPlainText(caption(def));
+        edit->setProgramText(caption(def));
         return edit;
     }
     auto* edit = new LimitedLineEdit(def, &window_);

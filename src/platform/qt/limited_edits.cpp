@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QValidator>
 
@@ -60,6 +61,15 @@ QString typedBy(const QKeyEvent& event) {
 }
 
 } // namespace
+
+// A read-only box takes the text straight into its document: setPlainText would also apply the character format
+// over the whole text and keep the edit's cursor and selection up to date through it.
+void LimitedTextEdit::setProgramText(const QString& text) {
+    if (isReadOnly())
+        document()->setPlainText(text);
+    else
+        setPlainText(text);
+}
 
 QString LimitedTextEdit::insertable(const QString& inserted) const {
     return qt::insertable(def_, toPlainText(), textCursor().selection().toPlainText(), inserted);

@@ -25,6 +25,7 @@ private:
 class LimitedTextEdit : public QPlainTextEdit {
 public:
     LimitedTextEdit(const ControlDef& def, QWidget* parent) : QPlainTextEdit(parent), def_(def) {}
+    void setProgramText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
