@@ -1,5 +1,6 @@
 // What the Qt toolkit must do beyond the contract every backend keeps: the catalogue's look, the screen, and the
 // ways a real user reaches the widgets that a script does not (pasting, the keyboard).
+#include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_toolkit.h"
 #include "qt_application.h"
 #include "ui/catalogue.h"
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -299,6 +301,45 @@ TEST_F(QtToolkitTest, DatesTimesAndPricesFitTheirBoxes) {
     for (const auto& [control, text] : cases) {
         const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
         EXPECT_LE(neededWidth(widget<QWidget>(control), QString::fromUtf8(text)), def.width) << def.name;
+    }
+}
+
+// The longest texts the limits allow, in the fonts start-up sets: a page name of ten full-width characters (its
+// box's limit), a time-frame name as wide as a line of the page settings' box (a wider one wraps into two names),
+// prices of every byte their boxes take. The closed drop-down and its list dropped down both show them whole.
+TEST_F(QtToolkitTest, TheLongestTextsShowWhole) {
+    for (const ControlDef& def : catalogue().controls)
+        kit.setFont(def.id, def.face, def.fontSize);
+    for (const WindowDef& def : catalogue().windows)
+        kit.show(def.id);
+    const std::string pageName = "英国通貨対日本円週足", timeFrame = "長期週足日足";
+    const std::pair<int, std::string> edits[] = {
+        {EDIT6, pageName}, {EDIT3, "1234567890"}, {EDIT4, "123456789"}, {EDIT5, "12345678901234"}};
+    for (const auto& [control, text] : edits) {
+        kit.setText(control, text);
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        EXPECT_LE(neededWidth(widget<QLineEdit>(control), QString::fromStdString(text)), def.width) << def.name;
+    }
+    const std::pair<int, std::string> lists[] = {
+        {COMBO1, pageName}, {COMBO5, timeFrame}, {COMBO2, timeFrame}, {COMBO6, timeFrame}, {COMBO7, timeFrame}};
+    for (const auto& [control, text] : lists) {
+        kit.clear(control);
+        kit.addItem(control, text);
+        kit.setSelected(control, 0);
+        auto& combo = widget<DropDown>(control);
+        QStyleOptionComboBox option;
+        option.initFrom(&combo);
+        option.currentText = combo.currentText();
+        const QRect field =
+            combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo);
+        EXPECT_LE(QFontMetrics(combo.labelFont()).horizontalAdvance(option.currentText), field.width())
+            << combo.objectName().toStdString() << " closed";
+        combo.showPopup();
+        const QAbstractItemView& view = *combo.view();
+        EXPECT_LE(view.visualRect(view.model()->index(0, 0)).left() + view.sizeHintForColumn(0),
+                  view.viewport()->width())
+            << combo.objectName().toStdString() << " dropped down";
+        combo.hidePopup();
     }
 }
 

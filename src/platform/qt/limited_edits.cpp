@@ -1,14 +1,18 @@
 #include "platform/qt/limited_edits.h"
 
+#include "platform/qt/control_look.h"
 #include "platform/qt/edit_insertion.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QValidator>
+#include <algorithm>
 
 namespace kedravo::platform::qt {
 
@@ -31,7 +35,7 @@ private:
     const ControlDef& def_;
 };
 
-LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent) {
+LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent), def_(def) {
     setValidator(new Filter(*this, def));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
 }
@@ -42,6 +46,42 @@ void LimitedLineEdit::setProgramText(const QString& text) {
     setText(text);
     setCursorPosition(0);
     programEdit_ = false;
+}
+
+namespace {
+
+// No box of the catalogue is wide enough for 64 bytes at a legible size, so a longer limit is measured as 64: it
+// does not fit either, without measuring thousands of characters.
+QStringList longestTexts(int maxBytes) {
+    maxBytes = std::min(maxBytes, 64);
+    return {QString(maxBytes / 2, u'\u5186'), QString(maxBytes, u'0')};
+}
+
+} // namespace
+
+void LimitedLineEdit::setCatalogueFont(const QFont& font) {
+    setFont(font);
+    fitted_ = def_.maxBytes == 0;
+    if (isVisible())
+        fitToLimit();
+}
+
+// Fitting loads the face at the sizes it tries, so a box of a window hidden at start-up is fitted when shown.
+void LimitedLineEdit::showEvent(QShowEvent* event) {
+    fitToLimit();
+    QLineEdit::showEvent(event);
+}
+
+void LimitedLineEdit::fitToLimit() {
+    if (fitted_)
+        return;
+    fitted_ = true;
+    // QLineEdit keeps two pixels each side of its text and one for the cursor.
+    constexpr int lineEditMargins = 2 * 2 + 1;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
+    setFont(fittedFont(font(), longestTexts(def_.maxBytes), room.width() - lineEditMargins));
 }
 
 namespace {

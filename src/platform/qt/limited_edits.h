@@ -13,9 +13,19 @@ class LimitedLineEdit : public QLineEdit {
 public:
     LimitedLineEdit(const ControlDef& def, QWidget* parent);
     void setProgramText(const QString& text);
+    // The font, made smaller where the longest text the limit allows would scroll out of the box: all
+    // full-width characters (a page name) or all digits (a price).
+    void setCatalogueFont(const QFont& font);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     class Filter;
+    void fitToLimit();
+
+    const ControlDef& def_;
+    bool fitted_ = true;
     QString accepted_; // the text before the edit being validated
     bool programEdit_ = false;
 };

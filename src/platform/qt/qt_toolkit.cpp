@@ -116,7 +116,11 @@ bool QtToolkit::isEnabled(int control) {
 }
 
 void QtToolkit::setFont(int control, FontFace face, int size) {
-    widget<QWidget>(control).setFont(controlFont(face, size));
+    QWidget& target = widget<QWidget>(control);
+    if (auto* line = dynamic_cast<LimitedLineEdit*>(&target))
+        line->setCatalogueFont(controlFont(face, size));
+    else
+        target.setFont(controlFont(face, size));
 }
 
 void QtToolkit::setText(int control, const std::string& text) {
