@@ -17,21 +17,26 @@ struct Ignore : EventSink {
     void raise(int, Event) override {}
 };
 
+// A drop-down list's height is its height dropped down; closed it is only as high as its font needs.
 HWND controlHandle(Win32Toolkit& kit, const ControlDef& def) {
-    const POINT middle{def.left + def.width / 2, def.top + def.height / 2};
-    return ChildWindowFromPoint(kit.windowHandle(def.window), middle);
+    const POINT inside{def.left + def.width / 2, def.top + (def.kind == ControlKind::DropDown ? 4 : def.height / 2)};
+    return ChildWindowFromPoint(kit.windowHandle(def.window), inside);
 }
 
-// The width the control's font needs for the text, with an edit box's margins.
-int neededWidth(HWND control, const std::wstring& text) {
+int advance(HWND control, const std::wstring& text) {
     HDC dc = GetDC(control);
     HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
+    return extent.cx;
+}
+
+// The width the control's font needs for the text, with an edit box's margins.
+int neededWidth(HWND control, const std::wstring& text) {
     const auto margins = static_cast<DWORD>(SendMessageW(control, EM_GETMARGINS, 0, 0));
-    return extent.cx + LOWORD(margins) + HIWORD(margins);
+    return advance(control, text) + LOWORD(margins) + HIWORD(margins);
 }
 
 // Texts the program puts into the controls of the catalogue's larger fonts: a date, a time, a price.
@@ -48,6 +53,42 @@ TEST(Win32Toolkit, DatesTimesAndPricesFitTheirBoxes) {
         RECT client{};
         GetClientRect(handle, &client);
         EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+    }
+}
+
+// The longest texts the limits allow, in the fonts start-up sets: a page name of ten full-width characters (its
+// box's limit), a time-frame name as wide as a line of the page settings' box (a wider one wraps into two names),
+// the dates and times of every byte their boxes take.
+TEST(Win32Toolkit, TheLongestTextsShowWhole) {
+    Win32Toolkit kit;
+    Ignore ignore;
+    kit.create(catalogue(), ignore);
+    for (const ControlDef& def : catalogue().controls)
+        kit.setFont(def.id, def.face, def.fontSize);
+    const std::string pageName = "英国通貨対日本円週足", timeFrame = "長期週足日足";
+    const std::pair<int, std::string> edits[] = {
+        {EDIT6, pageName}, {EDIT3, "1234567890"}, {EDIT4, "123456789"}, {EDIT5, "12345678901234"}};
+    for (const auto& [control, text] : edits) {
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        HWND handle = controlHandle(kit, def);
+        ASSERT_NE(handle, nullptr) << def.name;
+        RECT client{};
+        GetClientRect(handle, &client);
+        EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+    }
+    const std::pair<int, std::string> lists[] = {
+        {COMBO1, pageName}, {COMBO5, timeFrame}, {COMBO2, timeFrame}, {COMBO6, timeFrame}, {COMBO7, timeFrame}};
+    for (const auto& [control, text] : lists) {
+        kit.clear(control);
+        kit.addItem(control, text);
+        kit.setSelected(control, 0);
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        HWND handle = controlHandle(kit, def);
+        ASSERT_NE(handle, nullptr) << def.name;
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(handle, &info)) << def.name;
+        EXPECT_LE(advance(handle, widen(text)), info.rcItem.right - info.rcItem.left) << def.name;
     }
 }
 

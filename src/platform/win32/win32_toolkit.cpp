@@ -4,6 +4,7 @@
 #include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace kedravo::platform::win32 {
@@ -126,7 +127,51 @@ bool Win32Toolkit::isEnabled(int control) {
 
 void Win32Toolkit::setFont(int control, FontFace face, int size) {
     const ProgramCall call(*this);
-    SendMessageW(this->control(control).handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(face, size)), TRUE);
+    applyFont(this->control(control), face, size);
+}
+
+namespace {
+
+// What must show whole: in a single-line box the longest text its limit allows, all full-width characters (a
+// page name) or all digits (a date, a price); in a drop-down list each item. No box of the catalogue is wide
+// enough for 64 bytes at a legible size, so a longer limit is measured as 64.
+std::vector<std::wstring> wholeTexts(const ControlDef& def, HWND handle) {
+    if (def.kind == ControlKind::EditBox && !(def.style & MULTI_LINE) && def.maxBytes > 0) {
+        const auto bytes = static_cast<std::size_t>(std::min(def.maxBytes, 64));
+        return {std::wstring(bytes / 2, L'\u5186'), std::wstring(bytes, L'0')};
+    }
+    std::vector<std::wstring> items;
+    if (def.kind == ControlKind::DropDown)
+        for (WPARAM i = 0, count = SendMessageW(handle, CB_GETCOUNT, 0, 0); i < count; ++i) {
+            std::wstring item(static_cast<std::size_t>(SendMessageW(handle, CB_GETLBTEXTLEN, i, 0)), L'\0');
+            SendMessageW(handle, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+            items.push_back(std::move(item));
+        }
+    return items;
+}
+
+// The pixels the text is drawn in: an edit's formatting rectangle (less the caret), a drop-down's item field.
+int textWidth(const ControlDef& def, HWND handle) {
+    RECT room{};
+    if (def.kind == ControlKind::EditBox) {
+        SendMessageW(handle, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+        return room.right - room.left - 1;
+    }
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(handle, &info);
+    return info.rcItem.right - info.rcItem.left - 2;
+}
+
+} // namespace
+
+// A text that would scroll out of its box or be cut in its drop-down takes a smaller size of the face.
+void Win32Toolkit::applyFont(const ControlState& c, FontFace face, int size) {
+    HFONT font = fonts_.get(face, size);
+    SendMessageW(c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); // an edit's margins follow it
+    if (const auto texts = wholeTexts(*c.def, c.handle); !texts.empty())
+        font = fonts_.fitted(face, size, texts, textWidth(*c.def, c.handle));
+    SendMessageW(c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void Win32Toolkit::setText(int control, const std::string& text) {
@@ -159,6 +204,8 @@ void Win32Toolkit::clear(int control) {
     const ProgramCall call(*this);
     ControlState& c = this->control(control);
     SendMessageW(c.handle, isList(c) ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    if (!isList(c))
+        applyFont(c, c.def->face, c.def->fontSize);
 }
 
 void Win32Toolkit::addItem(int control, const std::string& text) {
@@ -166,6 +213,8 @@ void Win32Toolkit::addItem(int control, const std::string& text) {
     ControlState& c = this->control(control);
     const std::wstring item = widen(text);
     SendMessageW(c.handle, isList(c) ? LB_ADDSTRING : CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (!isList(c))
+        applyFont(c, c.def->face, c.def->fontSize);
 }
 
 int Win32Toolkit::itemCount(int control) {

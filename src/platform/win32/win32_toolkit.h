@@ -101,6 +101,7 @@ private:
     ControlState& control(int id);
     ControlState* controlOf(HWND handle);
     bool isList(const ControlState& c) const;
+    void applyFont(const ControlState& c, FontFace face, int size);
     Refusal refusal(const ControlState& control);
 
     ControlFonts fonts_;
