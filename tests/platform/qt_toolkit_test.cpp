@@ -306,7 +306,8 @@ TEST_F(QtToolkitTest, DatesTimesAndPricesFitTheirBoxes) {
 
 // The longest texts the limits allow, in the fonts start-up sets: a page name of ten full-width characters (its
 // box's limit), a time-frame name as wide as a line of the page settings' box (a wider one wraps into two names),
-// prices of every byte their boxes take. The closed drop-down and its list dropped down both show them whole.
+// digits in every byte the date, time and price boxes take. The closed drop-down and its list dropped down both show
+// them whole.
 TEST_F(QtToolkitTest, TheLongestTextsShowWhole) {
     for (const ControlDef& def : catalogue().controls)
         kit.setFont(def.id, def.face, def.fontSize);

@@ -58,7 +58,7 @@ TEST(Win32Toolkit, DatesTimesAndPricesFitTheirBoxes) {
 
 // The longest texts the limits allow, in the fonts start-up sets: a page name of ten full-width characters (its
 // box's limit), a time-frame name as wide as a line of the page settings' box (a wider one wraps into two names),
-// the dates and times of every byte their boxes take.
+// digits in every byte the date, time and price boxes take.
 TEST(Win32Toolkit, TheLongestTextsShowWhole) {
     Win32Toolkit kit;
     Ignore ignore;
@@ -70,11 +70,16 @@ TEST(Win32Toolkit, TheLongestTextsShowWhole) {
         {EDIT6, pageName}, {EDIT3, "1234567890"}, {EDIT4, "123456789"}, {EDIT5, "12345678901234"}};
     for (const auto& [control, text] : edits) {
         const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        kit.show(def.window);
+        kit.type(control, text);
         HWND handle = controlHandle(kit, def);
         ASSERT_NE(handle, nullptr) << def.name;
         RECT client{};
         GetClientRect(handle, &client);
         EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+        const auto margins = static_cast<DWORD>(SendMessageW(handle, EM_GETMARGINS, 0, 0));
+        const LPARAM firstShown = MAKELPARAM(LOWORD(margins) + 1, client.bottom / 2);
+        EXPECT_EQ(LOWORD(SendMessageW(handle, EM_CHARFROMPOS, 0, firstShown)), 0) << def.name << " typed, scrolled";
     }
     const std::pair<int, std::string> lists[] = {
         {COMBO1, pageName}, {COMBO5, timeFrame}, {COMBO2, timeFrame}, {COMBO6, timeFrame}, {COMBO7, timeFrame}};

@@ -12,7 +12,6 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QValidator>
-#include <algorithm>
 
 namespace kedravo::platform::qt {
 
@@ -35,9 +34,12 @@ private:
     const ControlDef& def_;
 };
 
-LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent), def_(def) {
+LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent), catalogueFont_(font()) {
     setValidator(new Filter(*this, def));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        accepted_ = text;
+        fitText();
+    });
 }
 
 // Like the system's edit control, a box given a text shows its beginning.
@@ -48,40 +50,21 @@ void LimitedLineEdit::setProgramText(const QString& text) {
     programEdit_ = false;
 }
 
-namespace {
-
-// No box of the catalogue is wide enough for 64 bytes at a legible size, so a longer limit is measured as 64: it
-// does not fit either, without measuring thousands of characters.
-QStringList longestTexts(int maxBytes) {
-    maxBytes = std::min(maxBytes, 64);
-    return {QString(maxBytes / 2, u'\u5186'), QString(maxBytes, u'0')};
-}
-
-} // namespace
-
 void LimitedLineEdit::setCatalogueFont(const QFont& font) {
-    setFont(font);
-    fitted_ = def_.maxBytes == 0;
-    if (isVisible())
-        fitToLimit();
+    catalogueFont_ = font;
+    fitText();
 }
 
-// Fitting loads the face at the sizes it tries, so a box of a window hidden at start-up is fitted when shown.
-void LimitedLineEdit::showEvent(QShowEvent* event) {
-    fitToLimit();
-    QLineEdit::showEvent(event);
-}
-
-void LimitedLineEdit::fitToLimit() {
-    if (fitted_)
-        return;
-    fitted_ = true;
+void LimitedLineEdit::fitText() {
     // QLineEdit keeps two pixels each side of its text and one for the cursor.
     constexpr int lineEditMargins = 2 * 2 + 1;
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
-    setFont(fittedFont(font(), longestTexts(def_.maxBytes), room.width() - lineEditMargins));
+    const QFont fitted =
+        text().isEmpty() ? catalogueFont_ : fittedFont(catalogueFont_, {text()}, room.width() - lineEditMargins);
+    if (fitted != font())
+        setFont(fitted);
 }
 
 namespace {

@@ -13,19 +13,14 @@ class LimitedLineEdit : public QLineEdit {
 public:
     LimitedLineEdit(const ControlDef& def, QWidget* parent);
     void setProgramText(const QString& text);
-    // The font, made smaller where the longest text the limit allows would scroll out of the box: all
-    // full-width characters (a page name) or all digits (a price).
+    // The font the box shows its text in, at a smaller size while the text would otherwise scroll out of it.
     void setCatalogueFont(const QFont& font);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     class Filter;
-    void fitToLimit();
+    void fitText();
 
-    const ControlDef& def_;
-    bool fitted_ = true;
+    QFont catalogueFont_;
     QString accepted_; // the text before the edit being validated
     bool programEdit_ = false;
 };

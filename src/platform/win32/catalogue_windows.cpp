@@ -190,6 +190,8 @@ void Win32Toolkit::editChanged(ControlState& control) {
         holdToTypingRule(control.handle, *control.def, control.accepted);
     else
         control.accepted = windowText(control.handle);
+    if (!has(*control.def, MULTI_LINE))
+        applyFont(control, control.def->face, control.def->fontSize);
 }
 
 // Text is black on white, except for the styles WHITE_ON_BLACK and RED_TEXT.

@@ -4,7 +4,6 @@
 #include "platform/win32/limited_edit.h"
 #include "platform/win32/wide_text.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace kedravo::platform::win32 {
@@ -132,14 +131,10 @@ void Win32Toolkit::setFont(int control, FontFace face, int size) {
 
 namespace {
 
-// What must show whole: in a single-line box the longest text its limit allows, all full-width characters (a
-// page name) or all digits (a date, a price); in a drop-down list each item. No box of the catalogue is wide
-// enough for 64 bytes at a legible size, so a longer limit is measured as 64.
+// What must show whole: a single-line box's text, each item of a drop-down list.
 std::vector<std::wstring> wholeTexts(const ControlDef& def, HWND handle) {
-    if (def.kind == ControlKind::EditBox && !(def.style & MULTI_LINE) && def.maxBytes > 0) {
-        const auto bytes = static_cast<std::size_t>(std::min(def.maxBytes, 64));
-        return {std::wstring(bytes / 2, L'\u5186'), std::wstring(bytes, L'0')};
-    }
+    if (def.kind == ControlKind::EditBox && !(def.style & MULTI_LINE))
+        return {windowText(handle)};
     std::vector<std::wstring> items;
     if (def.kind == ControlKind::DropDown)
         for (WPARAM i = 0, count = SendMessageW(handle, CB_GETCOUNT, 0, 0); i < count; ++i) {
@@ -163,15 +158,30 @@ int textWidth(const ControlDef& def, HWND handle) {
     return info.rcItem.right - info.rcItem.left - 2;
 }
 
+// A box scrolled while its text was wider than it stays scrolled when a smaller font makes the text fit; it is
+// brought back to its beginning, the selection kept.
+void showBeginning(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    SendMessageW(edit, EM_SETSEL, start, end);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
 } // namespace
 
-// A text that would scroll out of its box or be cut in its drop-down takes a smaller size of the face.
+// A text that would scroll out of its box or be cut in its drop-down takes a smaller size of the face. The room
+// is measured with the margins of the font the control has, which are no narrower than a smaller one's.
 void Win32Toolkit::applyFont(const ControlState& c, FontFace face, int size) {
     HFONT font = fonts_.get(face, size);
-    SendMessageW(c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); // an edit's margins follow it
     if (const auto texts = wholeTexts(*c.def, c.handle); !texts.empty())
         font = fonts_.fitted(face, size, texts, textWidth(*c.def, c.handle));
+    if (reinterpret_cast<HFONT>(SendMessageW(c.handle, WM_GETFONT, 0, 0)) == font)
+        return;
     SendMessageW(c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (c.def->kind == ControlKind::EditBox)
+        showBeginning(c.handle);
 }
 
 void Win32Toolkit::setText(int control, const std::string& text) {
