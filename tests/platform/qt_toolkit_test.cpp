@@ -1,5 +1,6 @@
 // What the Qt toolkit must do beyond the contract every backend keeps: the catalogue's look, the screen, and the
 // ways a real user reaches the widgets that a script does not (pasting, the keyboard).
+#include "longest_texts.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_toolkit.h"
 #include "qt_application.h"
@@ -304,26 +305,19 @@ TEST_F(QtToolkitTest, DatesTimesAndPricesFitTheirBoxes) {
     }
 }
 
-// The longest texts the limits allow, in the fonts start-up sets: a page name of ten full-width characters (its
-// box's limit), a time-frame name as wide as a line of the page settings' box (a wider one wraps into two names),
-// digits in every byte the date, time and price boxes take. The closed drop-down and its list dropped down both show
-// them whole.
+// The longest texts, in the fonts start-up sets: the closed drop-down and its list dropped down both show them
+// whole.
 TEST_F(QtToolkitTest, TheLongestTextsShowWhole) {
     for (const ControlDef& def : catalogue().controls)
         kit.setFont(def.id, def.face, def.fontSize);
     for (const WindowDef& def : catalogue().windows)
         kit.show(def.id);
-    const std::string pageName = "英国通貨対日本円週足", timeFrame = "長期週足日足";
-    const std::pair<int, std::string> edits[] = {
-        {EDIT6, pageName}, {EDIT3, "1234567890"}, {EDIT4, "123456789"}, {EDIT5, "12345678901234"}};
-    for (const auto& [control, text] : edits) {
+    for (const auto& [control, text] : LONGEST_EDIT_TEXTS) {
         kit.setText(control, text);
         const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
-        EXPECT_LE(neededWidth(widget<QLineEdit>(control), QString::fromStdString(text)), def.width) << def.name;
+        EXPECT_LE(neededWidth(widget<QLineEdit>(control), QString::fromUtf8(text)), def.width) << def.name;
     }
-    const std::pair<int, std::string> lists[] = {
-        {COMBO1, pageName}, {COMBO5, timeFrame}, {COMBO2, timeFrame}, {COMBO6, timeFrame}, {COMBO7, timeFrame}};
-    for (const auto& [control, text] : lists) {
+    for (const auto& [control, text] : LONGEST_ITEMS) {
         kit.clear(control);
         kit.addItem(control, text);
         kit.setSelected(control, 0);

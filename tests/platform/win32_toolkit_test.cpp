@@ -1,5 +1,6 @@
 // What the Win32 toolkit must do beyond the contract every backend keeps: texts the program shows fit the boxes
 // the catalogue gives them, in whatever face stands in for MS PGothic.
+#include "longest_texts.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 #include "ui/catalogue.h"
@@ -56,19 +57,14 @@ TEST(Win32Toolkit, DatesTimesAndPricesFitTheirBoxes) {
     }
 }
 
-// The longest texts the limits allow, in the fonts start-up sets: a page name of ten full-width characters (its
-// box's limit), a time-frame name as wide as a line of the page settings' box (a wider one wraps into two names),
-// digits in every byte the date, time and price boxes take.
+// The longest texts, in the fonts start-up sets, typed into their boxes: whole, and from their beginning.
 TEST(Win32Toolkit, TheLongestTextsShowWhole) {
     Win32Toolkit kit;
     Ignore ignore;
     kit.create(catalogue(), ignore);
     for (const ControlDef& def : catalogue().controls)
         kit.setFont(def.id, def.face, def.fontSize);
-    const std::string pageName = "英国通貨対日本円週足", timeFrame = "長期週足日足";
-    const std::pair<int, std::string> edits[] = {
-        {EDIT6, pageName}, {EDIT3, "1234567890"}, {EDIT4, "123456789"}, {EDIT5, "12345678901234"}};
-    for (const auto& [control, text] : edits) {
+    for (const auto& [control, text] : LONGEST_EDIT_TEXTS) {
         const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
         kit.show(def.window);
         kit.type(control, text);
@@ -81,9 +77,7 @@ TEST(Win32Toolkit, TheLongestTextsShowWhole) {
         const LPARAM firstShown = MAKELPARAM(LOWORD(margins) + 1, client.bottom / 2);
         EXPECT_EQ(LOWORD(SendMessageW(handle, EM_CHARFROMPOS, 0, firstShown)), 0) << def.name << " typed, scrolled";
     }
-    const std::pair<int, std::string> lists[] = {
-        {COMBO1, pageName}, {COMBO5, timeFrame}, {COMBO2, timeFrame}, {COMBO6, timeFrame}, {COMBO7, timeFrame}};
-    for (const auto& [control, text] : lists) {
+    for (const auto& [control, text] : LONGEST_ITEMS) {
         kit.clear(control);
         kit.addItem(control, text);
         kit.setSelected(control, 0);
