@@ -51,15 +51,19 @@ package: deps
 	cd $(RUN_DIR) && cpack -G DEB
 	@echo "install it with: sudo apt install ./$(RUN_DIR)/$$(cd $(RUN_DIR) && ls kedravo_*.deb)"
 
-# Pictures of the six windows on a page with lines, through the script driver on the Qt backend, offscreen.
+# Pictures of the six windows on a page with lines, and at the longest texts their limits allow, through the script
+# driver on the Qt backend, offscreen.
+SHOTS_SCRIPTS := shots.script shots_longest.script
 shots: deps
 	cmake -S . -B $(SHOTS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEDRAVO_TESTS=OFF
 	cmake --build $(SHOTS_BUILD) -j $(JOBS) --target kedravo-script
-	rm -rf $(SHOTS_DIR) && mkdir -p $(SHOTS_DIR)/work
-	cp -R tests/scenarios/setups/trading/. $(SHOTS_DIR)/work/
-	cd $(SHOTS_DIR)/work && QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/scenarios/offscreen_screen.json \
-		$(CURDIR)/$(SHOTS_BUILD)/tools/kedravo-script/kedravo-script --toolkit qt --shots $(CURDIR)/$(SHOTS_DIR) \
-		$(CURDIR)/tests/scenarios/shots.script
+	rm -rf $(SHOTS_DIR) && mkdir -p $(SHOTS_DIR)
+	for script in $(SHOTS_SCRIPTS); do \
+		rm -rf $(SHOTS_DIR)/work && mkdir $(SHOTS_DIR)/work && cp -R tests/scenarios/setups/trading/. $(SHOTS_DIR)/work/ && \
+		(cd $(SHOTS_DIR)/work && QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/scenarios/offscreen_screen.json \
+			$(CURDIR)/$(SHOTS_BUILD)/tools/kedravo-script/kedravo-script --toolkit qt --shots $(CURDIR)/$(SHOTS_DIR) \
+			$(CURDIR)/tests/scenarios/$$script) || exit 1; \
+	done
 	rm -rf $(SHOTS_DIR)/work
 	@ls $(SHOTS_DIR)/*.png
 
@@ -78,10 +82,12 @@ wine-test: windows
 
 # The six windows on the Win32 backend under Wine, as `make shots` pictures them on Qt.
 windows-shots: windows
-	rm -rf $(WINDOWS_SHOTS) && mkdir -p $(WINDOWS_SHOTS)/work
-	cp -R tests/scenarios/setups/trading/. $(WINDOWS_SHOTS)/work/
-	cd $(WINDOWS_SHOTS)/work && $(CURDIR)/scripts/with-wine wine $(CURDIR)/$(WINDOWS_DIR)/tools/kedravo-script/kedravo-script.exe \
-		--toolkit win32 --shots $(CURDIR)/$(WINDOWS_SHOTS) $(CURDIR)/tests/scenarios/shots.script
+	rm -rf $(WINDOWS_SHOTS) && mkdir -p $(WINDOWS_SHOTS)
+	for script in $(SHOTS_SCRIPTS); do \
+		rm -rf $(WINDOWS_SHOTS)/work && mkdir $(WINDOWS_SHOTS)/work && cp -R tests/scenarios/setups/trading/. $(WINDOWS_SHOTS)/work/ && \
+		(cd $(WINDOWS_SHOTS)/work && $(CURDIR)/scripts/with-wine wine $(CURDIR)/$(WINDOWS_DIR)/tools/kedravo-script/kedravo-script.exe \
+			--toolkit win32 --shots $(CURDIR)/$(WINDOWS_SHOTS) $(CURDIR)/tests/scenarios/$$script) || exit 1; \
+	done
 	rm -rf $(WINDOWS_SHOTS)/work
 	@ls $(WINDOWS_SHOTS)/*.png
 

@@ -1,5 +1,7 @@
 // What the Qt toolkit must do beyond the contract every backend keeps: the catalogue's look, the screen, and the
 // ways a real user reaches the widgets that a script does not (pasting, the keyboard).
+#include "longest_texts.h"
+#include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_toolkit.h"
 #include "qt_application.h"
 #include "tab_walks.h"
@@ -18,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -328,6 +331,39 @@ TEST_F(QtToolkitTest, DatesTimesAndPricesFitTheirBoxes) {
     for (const auto& [control, text] : cases) {
         const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
         EXPECT_LE(neededWidth(widget<QWidget>(control), QString::fromUtf8(text)), def.width) << def.name;
+    }
+}
+
+// The longest texts, in the fonts start-up sets: the closed drop-down and its list dropped down both show them
+// whole.
+TEST_F(QtToolkitTest, TheLongestTextsShowWhole) {
+    for (const ControlDef& def : catalogue().controls)
+        kit.setFont(def.id, def.face, def.fontSize);
+    for (const WindowDef& def : catalogue().windows)
+        kit.show(def.id);
+    for (const auto& [control, text] : LONGEST_EDIT_TEXTS) {
+        kit.setText(control, text);
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        EXPECT_LE(neededWidth(widget<QLineEdit>(control), QString::fromUtf8(text)), def.width) << def.name;
+    }
+    for (const auto& [control, text] : LONGEST_ITEMS) {
+        kit.clear(control);
+        kit.addItem(control, text);
+        kit.setSelected(control, 0);
+        auto& combo = widget<DropDown>(control);
+        QStyleOptionComboBox option;
+        option.initFrom(&combo);
+        option.currentText = combo.currentText();
+        const QRect field =
+            combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo);
+        EXPECT_LE(QFontMetrics(combo.labelFont()).horizontalAdvance(option.currentText), field.width())
+            << combo.objectName().toStdString() << " closed";
+        combo.showPopup();
+        const QAbstractItemView& view = *combo.view();
+        EXPECT_LE(view.visualRect(view.model()->index(0, 0)).left() + view.sizeHintForColumn(0),
+                  view.viewport()->width())
+            << combo.objectName().toStdString() << " dropped down";
+        combo.hidePopup();
     }
 }
 

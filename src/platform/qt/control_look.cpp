@@ -2,12 +2,14 @@
 
 #include <QAbstractScrollArea>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QStringList>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 
 namespace kedravo::platform::qt {
@@ -40,6 +42,30 @@ QFont controlFont(FontFace face, int size) {
     } else {
         font.setFamilies(proportional);
         size = proportionalPixelSize(size);
+    }
+    font.setPixelSize(size);
+    return font;
+}
+
+// Advances grow with the pixel size about in proportion, so the size is estimated from one measure at the font's
+// own size and checked at the estimate: a font at each size tried costs a face loaded and glyphs shaped.
+QFont fittedFont(QFont font, const QStringList& texts, int width) {
+    constexpr int smallest = 10;
+    const int own = font.pixelSize();
+    int size = own;
+    for (const QString& text : texts) {
+        const int advance = QFontMetrics(font).horizontalAdvance(text);
+        if (advance <= width)
+            continue;
+        int estimate = std::min(size, own * width / advance);
+        for (; estimate >= smallest; --estimate) {
+            font.setPixelSize(estimate);
+            if (QFontMetrics(font).horizontalAdvance(text) <= width)
+                break;
+        }
+        if (estimate >= smallest)
+            size = estimate;
+        font.setPixelSize(own);
     }
     font.setPixelSize(size);
     return font;

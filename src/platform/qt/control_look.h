@@ -13,6 +13,10 @@ namespace kedravo::platform::qt {
 // IPA faces stand in where those are not installed (same heights and Japanese widths).
 QFont controlFont(FontFace face, int size);
 
+// The font at the largest pixel size, from its own down to a still legible one, at which each of the texts fits
+// width pixels; a text that does not fit even the smallest size is left to scroll or clip as before.
+QFont fittedFont(QFont font, const QStringList& texts, int width);
+
 // Fusion, with the text of a check box or radio button as close to its mark as on the system the catalogue was
 // drawn for, so that captions such as "売る時" fit their narrow controls; and a framed box that has the keyboard
 // (a list, the black line lists) shows it by its frame, as an edit line does.

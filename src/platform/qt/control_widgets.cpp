@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <algorithm>
 
 namespace kedravo::platform::qt {
@@ -53,6 +55,24 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         events_.raise(def_.id, Event::Click);
 }
 
+QFont DropDown::labelFont() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect room = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // The style draws the item one pixel in from each side of its field.
+    return fittedFont(font(), {currentText()}, room.width() - 2);
+}
+
+void DropDown::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.setFont(labelFont());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
 QWidget* ControlBuilder::build(const ControlDef& def) {
     QWidget* widget = nullptr;
     switch (def.kind) {
@@ -84,6 +104,8 @@ QWidget* ControlBuilder::build(const ControlDef& def) {
         placeDropDown(*combo, def);
     else
         widget->setGeometry(def.left, def.top, def.width, def.height);
+    if (auto* line = dynamic_cast<LimitedLineEdit*>(widget))
+        line->setCatalogueFont(widget->font());
     return widget;
 }
 
@@ -118,7 +140,7 @@ QWidget* ControlBuilder::buildEdit(const ControlDef& def) {
         auto* edit = new LimitedTextEdit(def, &window_);
         setMultiLineStyle(*edit, def.style);
         edit->setReadOnly(def.style & READ_ONLY);
-        edit->setPlainText(caption(def));
+        edit->setProgramText(caption(def));
         return edit;
     }
     auto* edit = new LimitedLineEdit(def, &window_);
@@ -129,7 +151,7 @@ QWidget* ControlBuilder::buildEdit(const ControlDef& def) {
 
 // Only a pick from the list is the user's: `activated`, which the program's own selections never emit.
 QWidget* ControlBuilder::buildDropDown(const ControlDef& def) {
-    auto* combo = new QComboBox(&window_);
+    auto* combo = new DropDown(&window_);
     combo->setEditable(false);
     QObject::connect(combo, &QComboBox::activated, combo,
                      [&events = events_, id = def.id] { events.raise(id, Event::Change); });

@@ -4,6 +4,7 @@
 #include "platform/catalogue.h"
 #include "platform/toolkit.h"
 
+#include <QComboBox>
 #include <QListWidget>
 
 class QButtonGroup;
@@ -23,6 +24,17 @@ protected:
 private:
     const ControlDef& def_;
     EventSink& events_;
+};
+
+// A drop-down list whose closed box shows its item whole: an item wider than the box is drawn smaller. The list
+// dropped down is already as wide as its widest item.
+class DropDown : public QComboBox {
+public:
+    explicit DropDown(QWidget* parent) : QComboBox(parent) {}
+    QFont labelFont() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // Builds the controls of one window in catalogue order; radio buttons after a FIRST_OF_GROUP one share its group.

@@ -1,11 +1,15 @@
 #include "platform/qt/limited_edits.h"
 
+#include "platform/qt/control_look.h"
 #include "platform/qt/edit_insertion.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QValidator>
 
@@ -30,9 +34,12 @@ private:
     const ControlDef& def_;
 };
 
-LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent) {
+LimitedLineEdit::LimitedLineEdit(const ControlDef& def, QWidget* parent) : QLineEdit(parent), catalogueFont_(font()) {
     setValidator(new Filter(*this, def));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        accepted_ = text;
+        fitText();
+    });
 }
 
 // Like the system's edit control, a box given a text shows its beginning.
@@ -41,6 +48,23 @@ void LimitedLineEdit::setProgramText(const QString& text) {
     setText(text);
     setCursorPosition(0);
     programEdit_ = false;
+}
+
+void LimitedLineEdit::setCatalogueFont(const QFont& font) {
+    catalogueFont_ = font;
+    fitText();
+}
+
+void LimitedLineEdit::fitText() {
+    // QLineEdit keeps two pixels each side of its text and one for the cursor.
+    constexpr int lineEditMargins = 2 * 2 + 1;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this) - textMargins();
+    const QFont fitted =
+        text().isEmpty() ? catalogueFont_ : fittedFont(catalogueFont_, {text()}, room.width() - lineEditMargins);
+    if (fitted != font())
+        setFont(fitted);
 }
 
 namespace {
@@ -60,6 +84,15 @@ QString typedBy(const QKeyEvent& event) {
 }
 
 } // namespace
+
+// A read-only box takes the text straight into its document: setPlainText would also apply the character format
+// over the whole text and keep the edit's cursor and selection up to date through it.
+void LimitedTextEdit::setProgramText(const QString& text) {
+    if (isReadOnly())
+        document()->setPlainText(text);
+    else
+        setPlainText(text);
+}
 
 QString LimitedTextEdit::insertable(const QString& inserted) const {
     return qt::insertable(def_, toPlainText(), textCursor().selection().toPlainText(), inserted);

@@ -13,9 +13,14 @@ class LimitedLineEdit : public QLineEdit {
 public:
     LimitedLineEdit(const ControlDef& def, QWidget* parent);
     void setProgramText(const QString& text);
+    // The font the box shows its text in, at a smaller size while the text would otherwise scroll out of it.
+    void setCatalogueFont(const QFont& font);
 
 private:
     class Filter;
+    void fitText();
+
+    QFont catalogueFont_;
     QString accepted_; // the text before the edit being validated
     bool programEdit_ = false;
 };
@@ -25,6 +30,7 @@ private:
 class LimitedTextEdit : public QPlainTextEdit {
 public:
     LimitedTextEdit(const ControlDef& def, QWidget* parent) : QPlainTextEdit(parent), def_(def) {}
+    void setProgramText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,7 +4,10 @@
 #include "platform/qt/qt_toolkit.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QListView>
 #include <QMessageBox>
+#include <QTreeView>
 
 namespace kedravo::platform::qt {
 
@@ -27,6 +30,21 @@ namespace {
 
 const QString CSV_FILTERS = QStringLiteral("CSV (*.csv);;(*.*) (*)");
 
+// Qt's own dialog sizes its side bar and its columns for English names ("10/29/81 02:02PM"); the Japanese ones
+// are wider. The side bar is kept as wide as its widest place, the columns after the name follow their heading
+// and contents, and the names take the width that is left.
+void fitToJapanese(QFileDialog& dialog) {
+    if (auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar")))
+        sidebar->setMinimumWidth(sidebar->sizeHintForColumn(0) + 2 * sidebar->frameWidth());
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView& header = *files->header();
+        header.setStretchLastSection(false);
+        header.setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header.count(); ++column)
+            header.setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+}
+
 } // namespace
 
 QWidget* QtDialogs::ownerWidget(int ownerWindow) {
@@ -35,6 +53,7 @@ QWidget* QtDialogs::ownerWidget(int ownerWindow) {
 
 // Without an owner a dialog would open behind the always-on-top main window, as the warning box would.
 std::optional<std::string> QtDialogs::runFileDialog(QFileDialog& dialog, int ownerWindow) {
+    fitToJapanese(dialog);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint, ownerWindow < 0);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

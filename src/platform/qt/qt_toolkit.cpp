@@ -44,6 +44,8 @@ void QtToolkit::create(const Catalogue& catalogue, EventSink& events) {
         windows_.push_back(std::make_unique<CatalogueWindow>(
             def, events, [this](int button) { widget<QAbstractButton>(button).click(); }));
         windows_.back()->setStyle(style_.get());
+        // Controls made with the window's default face would load it only to drop it for their own.
+        windows_.back()->setFont(controlFont(FontFace::Proportional, 14));
         builders.emplace_back(*windows_.back(), *style_, events);
     }
     for (const ControlDef& def : catalogue.controls)
@@ -128,13 +130,17 @@ bool QtToolkit::isEnabled(int control) {
 }
 
 void QtToolkit::setFont(int control, FontFace face, int size) {
-    widget<QWidget>(control).setFont(controlFont(face, size));
+    QWidget& target = widget<QWidget>(control);
+    if (auto* line = dynamic_cast<LimitedLineEdit*>(&target))
+        line->setCatalogueFont(controlFont(face, size));
+    else
+        target.setFont(controlFont(face, size));
 }
 
 void QtToolkit::setText(int control, const std::string& text) {
     QWidget& target = widget<QWidget>(control);
     if (auto* edit = dynamic_cast<LimitedTextEdit*>(&target))
-        edit->setPlainText(fromCrLf(text));
+        edit->setProgramText(fromCrLf(text));
     else if (auto* line = dynamic_cast<LimitedLineEdit*>(&target))
         line->setProgramText(fromUtf8(text));
     else if (auto* label = dynamic_cast<QLabel*>(&target))

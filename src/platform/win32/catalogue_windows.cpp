@@ -122,7 +122,7 @@ void Win32Toolkit::createControl(ControlState& control) {
         CreateWindowExW(kind.exStyle, kind.name, widen(def.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
                         def.left, def.top, def.width, def.height, window(def.window).handle,
                         reinterpret_cast<HMENU>(INT_PTR{CONTROL_ID_BASE + def.id}), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(def.face, def.fontSize)), FALSE);
+    applyFont(control, def.face, def.fontSize);
     if (has(def, CHECKED))
         SendMessageW(control.handle, BM_SETCHECK, BST_CHECKED, 0);
     if (def.kind == ControlKind::EditBox) {
@@ -209,6 +209,8 @@ void Win32Toolkit::editChanged(ControlState& control) {
         holdToTypingRule(control.handle, *control.def, control.accepted);
     else
         control.accepted = windowText(control.handle);
+    if (!has(*control.def, MULTI_LINE))
+        applyFont(control, control.def->face, control.def->fontSize);
 }
 
 // Text is black on white, except for the styles WHITE_ON_BLACK and RED_TEXT.

@@ -11,16 +11,20 @@ HFONT createFont(FontFace face, int size) {
                        fixed ? L"ＭＳ ゴシック" : L"ＭＳ Ｐゴシック");
 }
 
+int advance(HFONT font, const std::wstring& text) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return extent.cx;
+}
+
 // MS PGothic's digits are half an em wide. A stand-in for it (IPAPGothic under Wine) has digits of 0.63 em, and
 // the boxes above 14 pixels, drawn for the narrower digits, would cut their dates, times and prices.
 bool digitsWiderThanMsPGothic(HFONT font, int size) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    SIZE digit{};
-    GetTextExtentPoint32W(screen, L"0", 1, &digit);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return digit.cx * 100 > size * 55;
+    return advance(font, L"0") * 100 > size * 55;
 }
 
 } // namespace
@@ -41,6 +45,18 @@ HFONT ControlFonts::get(FontFace face, int size) {
         }
     }
     return font;
+}
+
+HFONT ControlFonts::fitted(FontFace face, int size, const std::vector<std::wstring>& texts, int width) {
+    constexpr int smallest = 10;
+    int fitting = size;
+    for (const std::wstring& text : texts) {
+        if (advance(get(face, smallest), text) > width)
+            continue;
+        while (fitting > smallest && advance(get(face, fitting), text) > width)
+            --fitting;
+    }
+    return get(face, fitting);
 }
 
 } // namespace kedravo::platform::win32

@@ -3,7 +3,9 @@
 #include "platform/catalogue.h"
 
 #include <map>
+#include <string>
 #include <utility>
+#include <vector>
 #include <windows.h>
 
 namespace kedravo::platform::win32 {
@@ -17,6 +19,9 @@ public:
 
     // The catalogue's sizes are the pixel heights of the characters.
     HFONT get(FontFace face, int size);
+    // The font of the largest size, from `size` down to a still legible one, at which each text fits `width`
+    // pixels; a text that does not fit even the smallest size is left to scroll or clip.
+    HFONT fitted(FontFace face, int size, const std::vector<std::wstring>& texts, int width);
 
 private:
     std::map<std::pair<FontFace, int>, HFONT> fonts_;

@@ -136,7 +136,62 @@ bool Win32Toolkit::isEnabled(int control) {
 
 void Win32Toolkit::setFont(int control, FontFace face, int size) {
     const ProgramCall call(*this);
-    SendMessageW(this->control(control).handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(face, size)), TRUE);
+    applyFont(this->control(control), face, size);
+}
+
+namespace {
+
+// What must show whole: a single-line box's text, each item of a drop-down list.
+std::vector<std::wstring> wholeTexts(const ControlDef& def, HWND handle) {
+    if (def.kind == ControlKind::EditBox && !(def.style & MULTI_LINE))
+        return {windowText(handle)};
+    std::vector<std::wstring> items;
+    if (def.kind == ControlKind::DropDown)
+        for (WPARAM i = 0, count = SendMessageW(handle, CB_GETCOUNT, 0, 0); i < count; ++i) {
+            std::wstring item(static_cast<std::size_t>(SendMessageW(handle, CB_GETLBTEXTLEN, i, 0)), L'\0');
+            SendMessageW(handle, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+            items.push_back(std::move(item));
+        }
+    return items;
+}
+
+// The pixels the text is drawn in: an edit's formatting rectangle (less the caret), a drop-down's item field.
+int textWidth(const ControlDef& def, HWND handle) {
+    RECT room{};
+    if (def.kind == ControlKind::EditBox) {
+        SendMessageW(handle, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+        return room.right - room.left - 1;
+    }
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(handle, &info);
+    return info.rcItem.right - info.rcItem.left - 2;
+}
+
+// A box scrolled while its text was wider than it stays scrolled when a smaller font makes the text fit; it is
+// brought back to its beginning, the selection kept.
+void showBeginning(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    SendMessageW(edit, EM_SETSEL, start, end);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+} // namespace
+
+// A text that would scroll out of its box or be cut in its drop-down takes a smaller size of the face. The room
+// is measured with the margins of the font the control has, which are no narrower than a smaller one's.
+void Win32Toolkit::applyFont(const ControlState& c, FontFace face, int size) {
+    HFONT font = fonts_.get(face, size);
+    if (const auto texts = wholeTexts(*c.def, c.handle); !texts.empty())
+        font = fonts_.fitted(face, size, texts, textWidth(*c.def, c.handle));
+    if (reinterpret_cast<HFONT>(SendMessageW(c.handle, WM_GETFONT, 0, 0)) == font)
+        return;
+    SendMessageW(c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (c.def->kind == ControlKind::EditBox)
+        showBeginning(c.handle);
 }
 
 void Win32Toolkit::setText(int control, const std::string& text) {
@@ -169,6 +224,8 @@ void Win32Toolkit::clear(int control) {
     const ProgramCall call(*this);
     ControlState& c = this->control(control);
     SendMessageW(c.handle, isList(c) ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    if (!isList(c))
+        applyFont(c, c.def->face, c.def->fontSize);
 }
 
 void Win32Toolkit::addItem(int control, const std::string& text) {
@@ -176,6 +233,8 @@ void Win32Toolkit::addItem(int control, const std::string& text) {
     ControlState& c = this->control(control);
     const std::wstring item = widen(text);
     SendMessageW(c.handle, isList(c) ? LB_ADDSTRING : CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (!isList(c))
+        applyFont(c, c.def->face, c.def->fontSize);
 }
 
 int Win32Toolkit::itemCount(int control) {

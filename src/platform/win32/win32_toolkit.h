@@ -106,6 +106,7 @@ private:
     ControlState* controlOf(HWND handle);
     static bool isMultiLineEdit(const ControlState* control);
     bool isList(const ControlState& c) const;
+    void applyFont(const ControlState& c, FontFace face, int size);
     Refusal refusal(const ControlState& control);
 
     ControlFonts fonts_;
