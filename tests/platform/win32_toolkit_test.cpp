@@ -163,41 +163,42 @@ TEST(Win32Toolkit, ShownWindowsAreMovedOntoTheWorkAreaAndThoseThatFitKept) {
         if (c.kept) {
             EXPECT_EQ(kit.position(c.window), c.at) << c.name;
         }
+    }
+}
 
-        // The longest texts, in the fonts start-up sets, typed into their boxes: whole, and from their beginning.
-        TEST(Win32Toolkit, TheLongestTextsShowWhole) {
-            Win32Toolkit kit;
-            Ignore ignore;
-            kit.create(catalogue(), ignore);
-            for (const ControlDef& def : catalogue().controls)
-                kit.setFont(def.id, def.face, def.fontSize);
-            for (const auto& [control, text] : LONGEST_EDIT_TEXTS) {
-                const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
-                kit.show(def.window);
-                kit.type(control, text);
-                HWND handle = controlHandle(kit, def);
-                ASSERT_NE(handle, nullptr) << def.name;
-                RECT client{};
-                GetClientRect(handle, &client);
-                EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
-                const auto margins = static_cast<DWORD>(SendMessageW(handle, EM_GETMARGINS, 0, 0));
-                const LPARAM firstShown = MAKELPARAM(LOWORD(margins) + 1, client.bottom / 2);
-                EXPECT_EQ(LOWORD(SendMessageW(handle, EM_CHARFROMPOS, 0, firstShown)), 0)
-                    << def.name << " typed, scrolled";
-            }
-            for (const auto& [control, text] : LONGEST_ITEMS) {
-                kit.clear(control);
-                kit.addItem(control, text);
-                kit.setSelected(control, 0);
-                const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
-                HWND handle = controlHandle(kit, def);
-                ASSERT_NE(handle, nullptr) << def.name;
-                COMBOBOXINFO info{};
-                info.cbSize = sizeof info;
-                ASSERT_TRUE(GetComboBoxInfo(handle, &info)) << def.name;
-                EXPECT_LE(advance(handle, widen(text)), info.rcItem.right - info.rcItem.left) << def.name;
-            }
-        }
+// The longest texts, in the fonts start-up sets, typed into their boxes: whole, and from their beginning.
+TEST(Win32Toolkit, TheLongestTextsShowWhole) {
+    Win32Toolkit kit;
+    Ignore ignore;
+    kit.create(catalogue(), ignore);
+    for (const ControlDef& def : catalogue().controls)
+        kit.setFont(def.id, def.face, def.fontSize);
+    for (const auto& [control, text] : LONGEST_EDIT_TEXTS) {
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        kit.show(def.window);
+        kit.type(control, text);
+        HWND handle = controlHandle(kit, def);
+        ASSERT_NE(handle, nullptr) << def.name;
+        RECT client{};
+        GetClientRect(handle, &client);
+        EXPECT_LE(neededWidth(handle, widen(text)), client.right) << def.name;
+        const auto margins = static_cast<DWORD>(SendMessageW(handle, EM_GETMARGINS, 0, 0));
+        const LPARAM firstShown = MAKELPARAM(LOWORD(margins) + 1, client.bottom / 2);
+        EXPECT_EQ(LOWORD(SendMessageW(handle, EM_CHARFROMPOS, 0, firstShown)), 0) << def.name << " typed, scrolled";
+    }
+    for (const auto& [control, text] : LONGEST_ITEMS) {
+        kit.clear(control);
+        kit.addItem(control, text);
+        kit.setSelected(control, 0);
+        const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        HWND handle = controlHandle(kit, def);
+        ASSERT_NE(handle, nullptr) << def.name;
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(handle, &info)) << def.name;
+        EXPECT_LE(advance(handle, widen(text)), info.rcItem.right - info.rcItem.left) << def.name;
+    }
+}
 
-    } // namespace
+} // namespace
 } // namespace kedravo::platform::win32
