@@ -40,6 +40,14 @@ struct ControlDef {
     int maxBytes; // edit boxes: limit in code page 932 bytes (a line break counts 2); 0 = none
 };
 
+// The toolkits make single-line and multi-line edit boxes as different controls.
+inline bool isLineEdit(const ControlDef& def) {
+    return def.kind == ControlKind::EditBox && !(def.style & MULTI_LINE);
+}
+inline bool isTextEdit(const ControlDef& def) {
+    return def.kind == ControlKind::EditBox && (def.style & MULTI_LINE);
+}
+
 struct WindowDef {
     int id;
     const char* name; // MAINFORM, FORM2, ...

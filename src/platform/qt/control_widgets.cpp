@@ -100,12 +100,12 @@ QWidget* ControlBuilder::build(const ControlDef& def) {
     widget->setFont(controlFont(def.face, def.fontSize));
     if (def.style & (WHITE_ON_BLACK | RED_TEXT))
         applyColours(*widget, def.style);
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        placeDropDown(*combo, def);
+    if (def.kind == ControlKind::DropDown)
+        placeDropDown(static_cast<QComboBox&>(*widget), def);
     else
         widget->setGeometry(def.left, def.top, def.width, def.height);
-    if (auto* line = dynamic_cast<LimitedLineEdit*>(widget))
-        line->setCatalogueFont(widget->font());
+    if (isLineEdit(def))
+        static_cast<LimitedLineEdit&>(*widget).setCatalogueFont(widget->font());
     return widget;
 }
 

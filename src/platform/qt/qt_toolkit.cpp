@@ -71,8 +71,15 @@ QImage QtToolkit::picture(int window) {
     return windowPicture(*windows_.at(static_cast<std::size_t>(window)));
 }
 
+const ControlDef& QtToolkit::defOf(int control) const {
+    return catalogue_.controls[static_cast<std::size_t>(control)];
+}
+bool QtToolkit::isDropDown(int control) const {
+    return defOf(control).kind == ControlKind::DropDown;
+}
+
 CatalogueWindow& QtToolkit::windowOf(int control) {
-    return *windows_.at(static_cast<std::size_t>(catalogue_.controls[static_cast<std::size_t>(control)].window));
+    return *windows_.at(static_cast<std::size_t>(defOf(control).window));
 }
 
 void QtToolkit::setCaption(int window, const std::string& caption) {
@@ -130,55 +137,58 @@ bool QtToolkit::isEnabled(int control) {
 }
 
 void QtToolkit::setFont(int control, FontFace face, int size) {
-    QWidget& target = widget<QWidget>(control);
-    if (auto* line = dynamic_cast<LimitedLineEdit*>(&target))
-        line->setCatalogueFont(controlFont(face, size));
+    if (isLineEdit(defOf(control)))
+        widget<LimitedLineEdit>(control).setCatalogueFont(controlFont(face, size));
     else
-        target.setFont(controlFont(face, size));
+        widget<QWidget>(control).setFont(controlFont(face, size));
 }
 
 void QtToolkit::setText(int control, const std::string& text) {
-    QWidget& target = widget<QWidget>(control);
-    if (auto* edit = dynamic_cast<LimitedTextEdit*>(&target))
-        edit->setProgramText(fromCrLf(text));
-    else if (auto* line = dynamic_cast<LimitedLineEdit*>(&target))
-        line->setProgramText(fromUtf8(text));
-    else if (auto* label = dynamic_cast<QLabel*>(&target))
-        label->setText(fromUtf8(text));
-    else if (auto* group = dynamic_cast<QGroupBox*>(&target))
-        group->setTitle(fromUtf8(text));
-    else
+    switch (defOf(control).kind) {
+    case ControlKind::EditBox:
+        if (isLineEdit(defOf(control)))
+            widget<LimitedLineEdit>(control).setProgramText(fromUtf8(text));
+        else
+            widget<LimitedTextEdit>(control).setProgramText(fromCrLf(text));
+        break;
+    case ControlKind::StaticText:
+        widget<QLabel>(control).setText(fromUtf8(text));
+        break;
+    case ControlKind::GroupBox:
+        widget<QGroupBox>(control).setTitle(fromUtf8(text));
+        break;
+    default:
         widget<QAbstractButton>(control).setText(fromUtf8(text));
+    }
 }
 
 std::string QtToolkit::text(int control) {
-    QWidget& target = widget<QWidget>(control);
-    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&target))
-        return toCrLf(edit->toPlainText());
-    if (auto* line = dynamic_cast<QLineEdit*>(&target))
-        return line->text().toStdString();
-    if (auto* label = dynamic_cast<QLabel*>(&target))
-        return label->text().toStdString();
-    if (auto* group = dynamic_cast<QGroupBox*>(&target))
-        return group->title().toStdString();
-    return widget<QAbstractButton>(control).text().toStdString();
+    switch (defOf(control).kind) {
+    case ControlKind::EditBox:
+        return isLineEdit(defOf(control)) ? widget<QLineEdit>(control).text().toStdString()
+                                          : toCrLf(widget<QPlainTextEdit>(control).toPlainText());
+    case ControlKind::StaticText:
+        return widget<QLabel>(control).text().toStdString();
+    case ControlKind::GroupBox:
+        return widget<QGroupBox>(control).title().toStdString();
+    default:
+        return widget<QAbstractButton>(control).text().toStdString();
+    }
 }
 
 int QtToolkit::lineCount(int control) {
-    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&widget<QWidget>(control)))
-        return edit->document()->blockCount();
-    return 1;
+    return isTextEdit(defOf(control)) ? widget<QPlainTextEdit>(control).document()->blockCount() : 1;
 }
 
 std::string QtToolkit::line(int control, int n) {
-    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&widget<QWidget>(control)))
-        return edit->document()->findBlockByNumber(n - 1).text().toStdString();
+    if (isTextEdit(defOf(control)))
+        return widget<QPlainTextEdit>(control).document()->findBlockByNumber(n - 1).text().toStdString();
     return n == 1 ? widget<QLineEdit>(control).text().toStdString() : std::string();
 }
 
 void QtToolkit::scrollToEnd(int control) {
-    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&widget<QWidget>(control))) {
-        QScrollBar& bar = *edit->verticalScrollBar();
+    if (isTextEdit(defOf(control))) {
+        QScrollBar& bar = *widget<QPlainTextEdit>(control).verticalScrollBar();
         bar.setValue(bar.maximum());
     } else {
         widget<QLineEdit>(control).end(false);
@@ -186,39 +196,40 @@ void QtToolkit::scrollToEnd(int control) {
 }
 
 void QtToolkit::clear(int control) {
-    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
-        combo->clear();
+    if (isDropDown(control))
+        widget<QComboBox>(control).clear();
     else
         widget<QListWidget>(control).clear();
 }
 
 // Adding to an empty drop-down list would select the new item; the system's lists keep "no selection".
 void QtToolkit::addItem(int control, const std::string& text) {
-    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control))) {
-        const int before = combo->currentIndex();
-        combo->addItem(fromUtf8(text));
-        combo->setCurrentIndex(before);
+    if (isDropDown(control)) {
+        QComboBox& combo = widget<QComboBox>(control);
+        const int before = combo.currentIndex();
+        combo.addItem(fromUtf8(text));
+        combo.setCurrentIndex(before);
     } else {
         widget<QListWidget>(control).addItem(fromUtf8(text));
     }
 }
 
 int QtToolkit::itemCount(int control) {
-    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
-        return combo->count();
+    if (isDropDown(control))
+        return widget<QComboBox>(control).count();
     return widget<QListWidget>(control).count();
 }
 
 std::string QtToolkit::item(int control, int position) {
-    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
-        return combo->itemText(position).toStdString();
+    if (isDropDown(control))
+        return widget<QComboBox>(control).itemText(position).toStdString();
     const QListWidgetItem* row = widget<QListWidget>(control).item(position);
     return row ? row->text().toStdString() : std::string();
 }
 
 int QtToolkit::selected(int control) {
-    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
-        return combo->currentIndex();
+    if (isDropDown(control))
+        return widget<QComboBox>(control).currentIndex();
     QListWidget& list = widget<QListWidget>(control);
     for (int row = 0; row < list.count(); ++row)
         if (list.item(row)->isSelected())
@@ -227,8 +238,8 @@ int QtToolkit::selected(int control) {
 }
 
 void QtToolkit::setSelected(int control, int position) {
-    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control))) {
-        combo->setCurrentIndex(position);
+    if (isDropDown(control)) {
+        widget<QComboBox>(control).setCurrentIndex(position);
         return;
     }
     QListWidget& list = widget<QListWidget>(control);
@@ -240,8 +251,8 @@ void QtToolkit::setSelected(int control, int position) {
 }
 
 bool QtToolkit::isRowSelected(int control, int row) {
-    if (auto* combo = dynamic_cast<QComboBox*>(&widget<QWidget>(control)))
-        return row >= 0 && combo->currentIndex() == row;
+    if (isDropDown(control))
+        return row >= 0 && widget<QComboBox>(control).currentIndex() == row;
     const QListWidgetItem* item = widget<QListWidget>(control).item(row);
     return item && item->isSelected();
 }

@@ -69,11 +69,14 @@ public:
     QImage picture(int window);
 
 private:
+    // The catalogue's kind of the control chooses its widget class; the cast only checks it.
     template <class Widget> Widget& widget(int control) {
-        auto* widget = dynamic_cast<Widget*>(controls_.at(static_cast<std::size_t>(control)));
-        assert(widget && "operation does not fit the control's kind");
-        return *widget;
+        QWidget* made = controls_.at(static_cast<std::size_t>(control));
+        assert(dynamic_cast<Widget*>(made) && "operation does not fit the control's kind");
+        return *static_cast<Widget*>(made);
     }
+    const ControlDef& defOf(int control) const;
+    bool isDropDown(int control) const;
     CatalogueWindow& windowOf(int control);
     void setTabOrder(const std::vector<int>& order);
     Refusal refusal(int control);

@@ -46,20 +46,16 @@ void typeCharacters(QWidget& target, const QString& text) {
     }
 }
 
-void clearText(QWidget& target) {
-    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&target)) {
-        edit->selectAll();
-        edit->textCursor().removeSelectedText();
-    } else if (auto* line = dynamic_cast<QLineEdit*>(&target)) {
-        line->selectAll();
-        line->del();
+void clearText(QWidget& target, bool multiLine) {
+    if (multiLine) {
+        auto& edit = static_cast<QPlainTextEdit&>(target);
+        edit.selectAll();
+        edit.textCursor().removeSelectedText();
+    } else {
+        auto& line = static_cast<QLineEdit&>(target);
+        line.selectAll();
+        line.del();
     }
-}
-
-bool isReadOnly(QWidget& target) {
-    if (auto* edit = dynamic_cast<QPlainTextEdit*>(&target))
-        return edit->isReadOnly();
-    return dynamic_cast<QLineEdit&>(target).isReadOnly();
 }
 
 } // namespace
@@ -109,11 +105,12 @@ Refusal QtToolkit::clickRow(int control, int row) {
 
 Refusal QtToolkit::type(int control, const std::string& text) {
     Refusal refused = refusal(control);
-    if (refused == Refusal::None && isReadOnly(widget<QWidget>(control)))
+    assert(defOf(control).kind == ControlKind::EditBox);
+    if (refused == Refusal::None && (defOf(control).style & READ_ONLY))
         refused = Refusal::ReadOnly;
     if (refused == Refusal::None) {
         QWidget& target = widget<QWidget>(control);
-        clearText(target);
+        clearText(target, isTextEdit(defOf(control)));
         typeCharacters(target, QString::fromStdString(text));
         QApplication::processEvents();
     }

@@ -292,7 +292,7 @@ bool Win32Toolkit::takeChord(WindowState& window, KeyChord chord) {
 }
 
 bool Win32Toolkit::isMultiLineEdit(const ControlState* control) {
-    return control != nullptr && control->def->kind == ControlKind::EditBox && (control->def->style & MULTI_LINE) != 0;
+    return control != nullptr && isTextEdit(*control->def);
 }
 
 Win32Toolkit::ControlState* Win32Toolkit::controlOf(HWND handle) {

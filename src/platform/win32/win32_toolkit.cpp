@@ -143,7 +143,7 @@ namespace {
 
 // What must show whole: a single-line box's text, each item of a drop-down list.
 std::vector<std::wstring> wholeTexts(const ControlDef& def, HWND handle) {
-    if (def.kind == ControlKind::EditBox && !(def.style & MULTI_LINE))
+    if (isLineEdit(def))
         return {windowText(handle)};
     std::vector<std::wstring> items;
     if (def.kind == ControlKind::DropDown)
