@@ -44,8 +44,11 @@ protected:
         kit.create(catalogue(), recorder);
     }
 
+    // A user reaches the widgets of a shown window only; a window's controls are made when it first shows.
     template <class Widget> Widget& widget(int control) {
         const ControlDef& def = catalogue().controls[static_cast<std::size_t>(control)];
+        if (!kit.isVisible(def.window))
+            kit.show(def.window);
         auto* found = kit.windowWidget(def.window).findChild<Widget*>(def.name);
         EXPECT_TRUE(found) << def.name;
         return *found;

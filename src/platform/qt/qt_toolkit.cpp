@@ -38,23 +38,61 @@ QtToolkit::~QtToolkit() = default;
 
 void QtToolkit::create(const Catalogue& catalogue, EventSink& events) {
     catalogue_ = catalogue;
+    unmade_.create(catalogue, events);
     style_ = std::make_unique<CatalogueStyle>();
-    std::vector<ControlBuilder> builders;
     for (const WindowDef& def : catalogue.windows) {
         windows_.push_back(std::make_unique<CatalogueWindow>(
             def, events, [this](int button) { widget<QAbstractButton>(button).click(); }));
         windows_.back()->setStyle(style_.get());
         // Controls made with the window's default face would load it only to drop it for their own.
         windows_.back()->setFont(controlFont(FontFace::Proportional, 14));
-        builders.emplace_back(*windows_.back(), *style_, events);
+        builders_.emplace_back(*windows_.back(), *style_, events);
     }
-    for (const ControlDef& def : catalogue.controls)
-        controls_.push_back(builders.at(static_cast<std::size_t>(def.window)).build(def));
-    for (const WindowDef& def : catalogue.windows)
-        setTabOrder(tabOrder(catalogue, def.id));
+    controls_.assign(catalogue.controls.size(), nullptr);
+    unmadeFonts_.assign(catalogue.controls.size(), std::nullopt);
     for (const auto& window : windows_)
         if (window->def().visibleAtStart)
-            window->showOnScreen();
+            show(window->def().id);
+}
+
+bool QtToolkit::isMade(int control) const {
+    return controls_.at(static_cast<std::size_t>(control)) != nullptr;
+}
+
+void QtToolkit::makeControls(int window) {
+    std::vector<const ControlDef*> made;
+    for (const ControlDef& def : catalogue_.controls)
+        if (def.window == window && !isMade(def.id)) {
+            controls_[static_cast<std::size_t>(def.id)] = builders_.at(static_cast<std::size_t>(window)).build(def);
+            made.push_back(&def);
+        }
+    if (made.empty())
+        return;
+    setTabOrder(tabOrder(catalogue_, window));
+    for (const ControlDef* def : made)
+        takeOver(*def);
+}
+
+// What the program set on a control before it was made; a user cannot have touched a control never shown.
+void QtToolkit::takeOver(const ControlDef& def) {
+    const int id = def.id;
+    if (const auto& font = unmadeFonts_[static_cast<std::size_t>(id)])
+        setFont(id, font->first, font->second);
+    if (def.kind == ControlKind::ListBox || def.kind == ControlKind::DropDown) {
+        for (int position = 0; position < unmade_.itemCount(id); ++position)
+            addItem(id, unmade_.item(id, position));
+        if (unmade_.selected(id) >= 0)
+            setSelected(id, unmade_.selected(id));
+    } else if (const std::string text = unmade_.text(id); text != def.caption) {
+        setText(id, text);
+    }
+    if ((def.kind == ControlKind::RadioButton || def.kind == ControlKind::CheckBox) &&
+        unmade_.isChecked(id) != ((def.style & CHECKED) != 0))
+        setChecked(id, unmade_.isChecked(id));
+    if (!unmade_.isEnabled(id))
+        setEnabled(id, false);
+    if (unmade_.focused() == id)
+        setFocus(id);
 }
 
 void QtToolkit::setTabOrder(const std::vector<int>& order) {
@@ -87,6 +125,7 @@ void QtToolkit::setCaption(int window, const std::string& caption) {
 }
 
 void QtToolkit::show(int window) {
+    makeControls(window);
     windows_.at(static_cast<std::size_t>(window))->showOnScreen();
 }
 void QtToolkit::hide(int window) {
@@ -126,17 +165,29 @@ std::vector<MenuItem> QtToolkit::menu(int window) {
 }
 
 void QtToolkit::setFocus(int control) {
+    if (!isMade(control))
+        return unmade_.setFocus(control);
     widget<QWidget>(control).setFocus(Qt::OtherFocusReason);
 }
 
 void QtToolkit::setEnabled(int control, bool enabled) {
+    if (!isMade(control))
+        return unmade_.setEnabled(control, enabled);
     widget<QWidget>(control).setEnabled(enabled);
 }
 bool QtToolkit::isEnabled(int control) {
+    if (!isMade(control))
+        return unmade_.isEnabled(control);
     return widget<QWidget>(control).isEnabled();
 }
 
 void QtToolkit::setFont(int control, FontFace face, int size) {
+    if (!isMade(control)) {
+        const ControlDef& def = defOf(control);
+        auto& font = unmadeFonts_[static_cast<std::size_t>(control)];
+        font = face == def.face && size == def.fontSize ? std::nullopt : std::optional(std::pair(face, size));
+        return;
+    }
     if (isLineEdit(defOf(control)))
         widget<LimitedLineEdit>(control).setCatalogueFont(controlFont(face, size));
     else
@@ -144,6 +195,8 @@ void QtToolkit::setFont(int control, FontFace face, int size) {
 }
 
 void QtToolkit::setText(int control, const std::string& text) {
+    if (!isMade(control))
+        return unmade_.setText(control, text);
     switch (defOf(control).kind) {
     case ControlKind::EditBox:
         if (isLineEdit(defOf(control)))
@@ -163,6 +216,8 @@ void QtToolkit::setText(int control, const std::string& text) {
 }
 
 std::string QtToolkit::text(int control) {
+    if (!isMade(control))
+        return unmade_.text(control);
     switch (defOf(control).kind) {
     case ControlKind::EditBox:
         return isLineEdit(defOf(control)) ? widget<QLineEdit>(control).text().toStdString()
@@ -177,16 +232,22 @@ std::string QtToolkit::text(int control) {
 }
 
 int QtToolkit::lineCount(int control) {
+    if (!isMade(control))
+        return unmade_.lineCount(control);
     return isTextEdit(defOf(control)) ? widget<QPlainTextEdit>(control).document()->blockCount() : 1;
 }
 
 std::string QtToolkit::line(int control, int n) {
+    if (!isMade(control))
+        return unmade_.line(control, n);
     if (isTextEdit(defOf(control)))
         return widget<QPlainTextEdit>(control).document()->findBlockByNumber(n - 1).text().toStdString();
     return n == 1 ? widget<QLineEdit>(control).text().toStdString() : std::string();
 }
 
 void QtToolkit::scrollToEnd(int control) {
+    if (!isMade(control))
+        return unmade_.scrollToEnd(control);
     if (isTextEdit(defOf(control))) {
         QScrollBar& bar = *widget<QPlainTextEdit>(control).verticalScrollBar();
         bar.setValue(bar.maximum());
@@ -196,6 +257,8 @@ void QtToolkit::scrollToEnd(int control) {
 }
 
 void QtToolkit::clear(int control) {
+    if (!isMade(control))
+        return unmade_.clear(control);
     if (isDropDown(control))
         widget<QComboBox>(control).clear();
     else
@@ -204,6 +267,8 @@ void QtToolkit::clear(int control) {
 
 // Adding to an empty drop-down list would select the new item; the system's lists keep "no selection".
 void QtToolkit::addItem(int control, const std::string& text) {
+    if (!isMade(control))
+        return unmade_.addItem(control, text);
     if (isDropDown(control)) {
         QComboBox& combo = widget<QComboBox>(control);
         const int before = combo.currentIndex();
@@ -215,12 +280,16 @@ void QtToolkit::addItem(int control, const std::string& text) {
 }
 
 int QtToolkit::itemCount(int control) {
+    if (!isMade(control))
+        return unmade_.itemCount(control);
     if (isDropDown(control))
         return widget<QComboBox>(control).count();
     return widget<QListWidget>(control).count();
 }
 
 std::string QtToolkit::item(int control, int position) {
+    if (!isMade(control))
+        return unmade_.item(control, position);
     if (isDropDown(control))
         return widget<QComboBox>(control).itemText(position).toStdString();
     const QListWidgetItem* row = widget<QListWidget>(control).item(position);
@@ -228,6 +297,8 @@ std::string QtToolkit::item(int control, int position) {
 }
 
 int QtToolkit::selected(int control) {
+    if (!isMade(control))
+        return unmade_.selected(control);
     if (isDropDown(control))
         return widget<QComboBox>(control).currentIndex();
     QListWidget& list = widget<QListWidget>(control);
@@ -238,6 +309,8 @@ int QtToolkit::selected(int control) {
 }
 
 void QtToolkit::setSelected(int control, int position) {
+    if (!isMade(control))
+        return unmade_.setSelected(control, position);
     if (isDropDown(control)) {
         widget<QComboBox>(control).setCurrentIndex(position);
         return;
@@ -251,6 +324,8 @@ void QtToolkit::setSelected(int control, int position) {
 }
 
 bool QtToolkit::isRowSelected(int control, int row) {
+    if (!isMade(control))
+        return unmade_.isRowSelected(control, row);
     if (isDropDown(control))
         return row >= 0 && widget<QComboBox>(control).currentIndex() == row;
     const QListWidgetItem* item = widget<QListWidget>(control).item(row);
@@ -259,6 +334,8 @@ bool QtToolkit::isRowSelected(int control, int row) {
 
 // An exclusive group does not let its checked button be cleared, so the group is opened for that moment.
 void QtToolkit::setChecked(int control, bool checked) {
+    if (!isMade(control))
+        return unmade_.setChecked(control, checked);
     QAbstractButton& button = widget<QAbstractButton>(control);
     QButtonGroup* group = checked ? nullptr : button.group();
     if (group)
@@ -269,6 +346,8 @@ void QtToolkit::setChecked(int control, bool checked) {
 }
 
 bool QtToolkit::isChecked(int control) {
+    if (!isMade(control))
+        return unmade_.isChecked(control);
     return widget<QAbstractButton>(control).isChecked();
 }
 

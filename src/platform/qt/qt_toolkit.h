@@ -1,6 +1,9 @@
 #pragma once
 // The toolkit on Qt Widgets: the catalogue's windows and controls as widgets, and a user's actions on them for
-// scripted runs. A QApplication must exist before create(); the catalogue must outlive the toolkit.
+// scripted runs. A QApplication must exist before create(); the catalogue must outlive the toolkit. A window's
+// controls are made when it is first shown: until then their state is kept in memory, as the headless toolkit keeps
+// it, and handed to the widgets when they are made, so that start-up makes only what the user sees.
+#include "platform/headless/headless_toolkit.h"
 #include "platform/toolkit.h"
 
 #include <QImage>
@@ -8,11 +11,14 @@
 #include <QWidget>
 #include <cassert>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace kedravo::platform::qt {
 
 class CatalogueWindow;
+class ControlBuilder;
 
 class QtToolkit : public Toolkit, public UserInput {
 public:
@@ -76,6 +82,9 @@ private:
         return *static_cast<Widget*>(made);
     }
     const ControlDef& defOf(int control) const;
+    bool isMade(int control) const;
+    void makeControls(int window);
+    void takeOver(const ControlDef& def);
     bool isDropDown(int control) const;
     CatalogueWindow& windowOf(int control);
     void setTabOrder(const std::vector<int>& order);
@@ -84,7 +93,10 @@ private:
     Catalogue catalogue_;
     std::unique_ptr<QStyle> style_; // outlives the windows that use it
     std::vector<std::unique_ptr<CatalogueWindow>> windows_;
-    std::vector<QWidget*> controls_; // owned by their windows
+    std::vector<ControlBuilder> builders_; // one a window
+    std::vector<QWidget*> controls_;       // owned by their windows; null until made
+    HeadlessToolkit unmade_;               // the state of the controls not made yet
+    std::vector<std::optional<std::pair<FontFace, int>>> unmadeFonts_;
 };
 
 } // namespace kedravo::platform::qt
