@@ -295,6 +295,24 @@ TEST_P(ToolkitContract, HiddenWindowsKeepTheirContents) {
     EXPECT_FALSE(tk().isEnabled(SECOND_BUTTON));
 }
 
+// The Qt toolkit makes a window's controls only when the window first shows.
+TEST_P(ToolkitContract, WhatTheProgramSetsBeforeAWindowFirstShowsIsThere) {
+    tk().setText(FIELD, "112.5");
+    fill(SECOND_PICK, {"１回以上", "２回以上"});
+    tk().setSelected(SECOND_PICK, 1);
+    fill(SECOND_LIST, {"a", "b", "c"});
+    tk().setSelected(SECOND_LIST, 2);
+    tk().setEnabled(SECOND_BUTTON, false);
+    tk().setFocus(FIELD);
+    tk().show(SECOND);
+    EXPECT_EQ(tk().text(FIELD), "112.5");
+    EXPECT_EQ(tk().item(SECOND_PICK, 1), "２回以上");
+    EXPECT_EQ(tk().selected(SECOND_PICK), 1);
+    EXPECT_EQ(selectedRows(SECOND_LIST), (std::vector<int>{2}));
+    EXPECT_FALSE(tk().isEnabled(SECOND_BUTTON));
+    EXPECT_EQ(user().type(FIELD, "1"), Refusal::None);
+}
+
 TEST_P(ToolkitContract, TopmostStaysOnceGivenAndPositionsMove) {
     tk().show(SECOND);
     EXPECT_FALSE(tk().isTopmost(SECOND));
