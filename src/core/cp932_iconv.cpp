@@ -64,13 +64,13 @@ bool convertRun(iconv_t cd, std::string_view run, std::size_t offset, Conversion
 // file; only the runs of other characters go through iconv, which takes a hundred instructions a byte.
 Conversion convert(const char* to, const char* from, std::string_view in,
                    std::size_t (*otherRunEnd)(std::string_view, std::size_t)) {
-    Iconv cd(iconv_open(to, from));
     Conversion out;
-    if (cd.get() == reinterpret_cast<void*>(-1)) {
-        cd.release();
+    iconv_t opened = iconv_open(to, from);
+    if (opened == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr): iconv's failure value
         out.ok = false;
         return out;
     }
+    Iconv cd(opened);
     out.text.reserve(in.size());
     for (std::size_t at = 0; at < in.size();) {
         const std::size_t ascii = asciiRunEnd(in, at);

@@ -12,13 +12,13 @@ bool isScalarValue(char32_t c, int extra) {
 
 } // namespace
 
-char32_t nextCodePoint(std::string_view s, std::size_t& at) {
-    auto b = static_cast<unsigned char>(s[at]);
+char32_t nextCodePoint(std::string_view utf8, std::size_t& at) {
+    auto b = static_cast<unsigned char>(utf8[at]);
     int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
     char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-    bool valid = extra >= 0 && at + static_cast<std::size_t>(extra) < s.size();
+    bool valid = extra >= 0 && at + static_cast<std::size_t>(extra) < utf8.size();
     for (int k = 1; valid && k <= extra; ++k) {
-        auto cont = static_cast<unsigned char>(s[at + static_cast<std::size_t>(k)]);
+        auto cont = static_cast<unsigned char>(utf8[at + static_cast<std::size_t>(k)]);
         valid = (cont & 0xC0) == 0x80;
         c = (c << 6) | (cont & 0x3F);
     }
@@ -30,11 +30,11 @@ char32_t nextCodePoint(std::string_view s, std::size_t& at) {
     return c;
 }
 
-std::u32string decodeUtf8(std::string_view s) {
+std::u32string decodeUtf8(std::string_view utf8) {
     std::u32string out;
-    out.reserve(s.size());
-    for (std::size_t at = 0; at < s.size();)
-        out.push_back(nextCodePoint(s, at));
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();)
+        out.push_back(nextCodePoint(utf8, at));
     return out;
 }
 

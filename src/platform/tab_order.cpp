@@ -30,6 +30,7 @@ std::vector<int> tabOrder(const Catalogue& catalogue, int window) {
         row = end;
     }
     std::vector<int> ids;
+    ids.reserve(controls.size());
     for (const ControlDef* def : controls)
         ids.push_back(def->id);
     return ids;

@@ -46,7 +46,8 @@ void showRestored(Context& c, const std::string& change) {
 }
 
 // Moves the history one step (`move` is ChangeHistory::undo or ::redo), restores the tables, shows and saves them.
-void restore(Context& c, std::string change, const std::string& command, const TableState& (ChangeHistory::*move)()) {
+void restore(Context& c, const std::string& change, const std::string& command,
+             const TableState& (ChangeHistory::*move)()) {
     if (!mayRestore(c, change, command))
         return;
     const TableState from = c.history.current();

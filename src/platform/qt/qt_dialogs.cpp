@@ -45,19 +45,19 @@ void fitToJapanese(QFileDialog& dialog) {
     }
 }
 
-} // namespace
-
-QWidget* QtDialogs::ownerWidget(int ownerWindow) {
-    return ownerWindow < 0 ? nullptr : &toolkit_.windowWidget(ownerWindow);
-}
-
 // Without an owner a dialog would open behind the always-on-top main window, as the warning box would.
-std::optional<std::string> QtDialogs::runFileDialog(QFileDialog& dialog, int ownerWindow) {
+std::optional<std::string> runFileDialog(QFileDialog& dialog, int ownerWindow) {
     fitToJapanese(dialog);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint, ownerWindow < 0);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
+}
+
+} // namespace
+
+QWidget* QtDialogs::ownerWidget(int ownerWindow) {
+    return ownerWindow < 0 ? nullptr : &toolkit_.windowWidget(ownerWindow);
 }
 
 // Only the folder of the chosen path is used, so nothing is asked before "overwriting". The one filter reads

@@ -2,7 +2,6 @@
 // The system's dialogs on Qt Widgets: the warning box, the input box, the save and open dialogs.
 #include "platform/dialogs.h"
 
-class QFileDialog;
 class QWidget;
 
 namespace kedravo::platform::qt {
@@ -24,7 +23,6 @@ public:
 
 private:
     QWidget* ownerWidget(int ownerWindow);
-    std::optional<std::string> runFileDialog(QFileDialog& dialog, int ownerWindow);
 
     QtToolkit& toolkit_;
 };

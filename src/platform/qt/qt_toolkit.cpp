@@ -270,7 +270,7 @@ void QtToolkit::addItem(int control, const std::string& text) {
     if (!isMade(control))
         return unmade_.addItem(control, text);
     if (isDropDown(control)) {
-        QComboBox& combo = widget<QComboBox>(control);
+        auto& combo = widget<QComboBox>(control);
         const int before = combo.currentIndex();
         combo.addItem(fromUtf8(text));
         combo.setCurrentIndex(before);
@@ -301,7 +301,7 @@ int QtToolkit::selected(int control) {
         return unmade_.selected(control);
     if (isDropDown(control))
         return widget<QComboBox>(control).currentIndex();
-    QListWidget& list = widget<QListWidget>(control);
+    auto& list = widget<QListWidget>(control);
     for (int row = 0; row < list.count(); ++row)
         if (list.item(row)->isSelected())
             return row;
@@ -315,7 +315,7 @@ void QtToolkit::setSelected(int control, int position) {
         widget<QComboBox>(control).setCurrentIndex(position);
         return;
     }
-    QListWidget& list = widget<QListWidget>(control);
+    auto& list = widget<QListWidget>(control);
     list.clearSelection();
     if (QListWidgetItem* row = list.item(position)) {
         list.setCurrentItem(row, QItemSelectionModel::ClearAndSelect);
@@ -336,7 +336,7 @@ bool QtToolkit::isRowSelected(int control, int row) {
 void QtToolkit::setChecked(int control, bool checked) {
     if (!isMade(control))
         return unmade_.setChecked(control, checked);
-    QAbstractButton& button = widget<QAbstractButton>(control);
+    auto& button = widget<QAbstractButton>(control);
     QButtonGroup* group = checked ? nullptr : button.group();
     if (group)
         group->setExclusive(false);

@@ -81,7 +81,7 @@ Refusal QtToolkit::click(int control) {
 Refusal QtToolkit::pick(int control, int position) {
     const Refusal refused = refusal(control);
     if (refused == Refusal::None) {
-        QComboBox& combo = widget<QComboBox>(control);
+        auto& combo = widget<QComboBox>(control);
         assert(position >= 0 && position < combo.count());
         combo.setCurrentIndex(position);
         Q_EMIT combo.activated(position);
@@ -93,7 +93,7 @@ Refusal QtToolkit::pick(int control, int position) {
 Refusal QtToolkit::clickRow(int control, int row) {
     const Refusal refused = refusal(control);
     if (refused == Refusal::None) {
-        QListWidget& list = widget<QListWidget>(control);
+        auto& list = widget<QListWidget>(control);
         QListWidgetItem* item = list.item(row);
         assert(item);
         list.scrollToItem(item);
