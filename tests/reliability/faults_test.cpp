@@ -156,9 +156,10 @@ TEST(Faults, ADataFolderThatCannotBeWrittenEndsInEmergencyCopies) {
          [](const Operation& o) { return o.op == Op::RenameOver ? IoError::Failed : IoError::None; }},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         FaultedRun run(c.fault);
-        EXPECT_EQ(problemWith(run), "") << c.name;
-        EXPECT_TRUE(told(run.warnings, "代わりに次のファイルに保存しました")) << c.name;
+        EXPECT_EQ(problemWith(run), "");
+        EXPECT_TRUE(told(run.warnings, "代わりに次のファイルに保存しました"));
     }
 }
 

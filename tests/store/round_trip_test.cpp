@@ -41,18 +41,19 @@ TEST(RoundTrip, TextsTheFilesCannotHoldAreReplacedAndTold) {
          "？100"},
     };
     for (const auto& [name, stored] : cases) {
+        SCOPED_TRACE(name);
         TestStore store;
         auto t = std::make_unique<Tables>();
         t->PAGE_NAME[4] = name;
         価格データW_SUB(*t, store.services);
-        EXPECT_EQ(t->PAGE_NAME[4], stored) << name;
-        ASSERT_EQ(store.warner.shown.size(), 1u) << name;
+        EXPECT_EQ(t->PAGE_NAME[4], stored);
+        ASSERT_EQ(store.warner.shown.size(), 1u);
         EXPECT_EQ(store.warner.shown[0].first, "保存警告");
         EXPECT_NE(store.warner.shown[0].second.find(std::string("5ページのページ名「") + stored), std::string::npos);
 
         auto back = std::make_unique<Tables>();
         readPriceData(*back, store.services);
-        EXPECT_EQ(back->PAGE_NAME[4], stored) << name;
+        EXPECT_EQ(back->PAGE_NAME[4], stored);
     }
 }
 

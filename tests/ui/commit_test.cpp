@@ -1,4 +1,5 @@
-#include "program_session.h"
+#include "store/data_files.h"
+#include "support/program_session.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ void blockSaves(store::test::MemoryFileSystem& files, const bool& open) {
 
 TEST(Commit, ASaveThatFailsIsToldOnceAChangeAndMadeGoodByTheNextChange) {
     store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足"}, {{"112.5", 0, 1}});
+    prepareFiles(files, *earlierRun({.timeFrames = {"日足"}, .lines = {{"112.5", 0, 1}}}));
     const std::string before = *files.contents(PRICE_PATH);
     bool open = false;
     blockSaves(files, open);
@@ -46,7 +47,7 @@ TEST(Commit, ASaveThatFailsIsToldOnceAChangeAndMadeGoodByTheNextChange) {
 
 TEST(Commit, AtExitTheEmergencyCopyHoldsWhatNoSaveDuringTheSessionCouldStore) {
     store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足"}, {});
+    prepareFiles(files, *earlierRun({.timeFrames = {"日足"}}));
     const bool open = false;
     blockSaves(files, open);
     Session s(files);
@@ -72,13 +73,12 @@ TEST(Commit, AHandlerThatChangesNothingWritesNothing) {
         {"page settings closed unchanged", [](Session& s) { s.click(BUTTON10), s.click(BUTTON9); }},
     };
     for (const auto& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, {"日足"}, {{"112.5", 0, 1}});
-        Session s(files);
-        const std::size_t operations = files.log.size();
+        SCOPED_TRACE(c.name);
+        Session s({.timeFrames = {"日足"}, .lines = {{"112.5", 0, 1}}});
+        const std::size_t operations = s.files.log.size();
         c.act(s);
-        EXPECT_EQ(files.log.size(), operations) << c.name;
-        EXPECT_EQ(s.toolkit.menu(MAINFORM).front().enabled, false) << c.name;
+        EXPECT_EQ(s.files.log.size(), operations);
+        EXPECT_EQ(s.toolkit.menu(MAINFORM).front().enabled, false);
     }
 }
 
