@@ -57,10 +57,9 @@ TEST(Cp932Conversion, ReportsWhereInvalidInputStarts) {
          3},
     };
     for (const auto& [name, bytes, offset] : cases) {
-        SCOPED_TRACE(name);
         Conversion c = cp932ToUtf8(bytes);
-        EXPECT_FALSE(c.ok);
-        EXPECT_EQ(c.badOffset, offset);
+        EXPECT_FALSE(c.ok) << name;
+        EXPECT_EQ(c.badOffset, offset) << name;
     }
     Conversion u = utf8ToCp932("ab😀c");
     EXPECT_FALSE(u.ok);

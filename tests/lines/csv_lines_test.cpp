@@ -42,15 +42,14 @@ TEST(CsvLines, ChecksEachRowAgainstThePage) {
         {"row numbers count skipped rows", "105\r\n\r\nabc\r\n", {{"105.00", 1, 0}}, {3}},
     };
     for (const RowCase& c : cases) {
-        SCOPED_TRACE(c.name);
         const Tables t = pageWithTimeFrames();
         const CsvImport import = checkCsvLines(c.csv, t, 2, 1);
-        EXPECT_EQ(import.fileError, "");
-        EXPECT_EQ(import.lines, c.lines);
+        EXPECT_EQ(import.fileError, "") << c.name;
+        EXPECT_EQ(import.lines, c.lines) << c.name;
         std::vector<int> refused;
         for (const CsvRowRefusal& r : import.notAdded)
             refused.push_back(r.row);
-        EXPECT_EQ(refused, c.refusedRows);
+        EXPECT_EQ(refused, c.refusedRows) << c.name;
     }
 }
 

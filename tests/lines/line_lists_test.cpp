@@ -101,15 +101,14 @@ TEST(MainLists, SplitsAtTheReferenceWithOneSetOfWidthsAndTheLastLineRule) {
         {"no current price", "", 0, a + "\r\n" + b + "\r\n" + c + "\r\n" + d, ""},
     };
     for (const auto& mc : cases) {
-        SCOPED_TRACE(mc.name);
         auto t = tablesWith({.price = mc.reference,
                              .lines = {{"112.00", 0, 0}, {"113.12345", 0, 0}, {"111.00", 1, 12}, {"112.5", 1, 0}}});
         MainLists lists = buildMainLists(*t, mc.filter, Side::Selling);
-        EXPECT_TRUE(lists.hasLines);
-        EXPECT_EQ(lists.upper, mc.upper);
-        EXPECT_EQ(lists.lower, mc.lower);
-        EXPECT_EQ(t->LINE_PRICE[0][0], "113.12345") << "stored lines sorted";
-        EXPECT_EQ(t->LINE_CROSS[0][3], 12) << "fields move together";
+        EXPECT_TRUE(lists.hasLines) << mc.name;
+        EXPECT_EQ(lists.upper, mc.upper) << mc.name;
+        EXPECT_EQ(lists.lower, mc.lower) << mc.name;
+        EXPECT_EQ(t->LINE_PRICE[0][0], "113.12345") << mc.name << ": stored lines sorted";
+        EXPECT_EQ(t->LINE_CROSS[0][3], 12) << mc.name << ": fields move together";
     }
 }
 
@@ -149,15 +148,14 @@ TEST(MainLists, CaptionsTheReferencePrice) {
         {"past price with its time frame", Side::Buying, "112.35", "0.01", true, "110.5", "4h"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         auto t = tablesWith(
             {.spread = c.spread, .price = c.currentPrice, .time = test::STORED_TIME, .lines = {{"111.00", 0, 0}}});
         t->PAST_MODE = c.pastMode ? 1 : 0;
         t->PAST_PRICE = "110.5";
         t->PAST_TF = 1;
         MainLists lists = buildMainLists(*t, 0, c.side);
-        EXPECT_EQ(lists.priceCaption, c.price);
-        EXPECT_EQ(lists.timeCaption, c.time);
+        EXPECT_EQ(lists.priceCaption, c.price) << c.name;
+        EXPECT_EQ(lists.timeCaption, c.time) << c.name;
     }
 }
 
@@ -186,10 +184,9 @@ TEST(ListRows, DeletionFilterPicksTimeFrames) {
     const std::pair<int, std::vector<std::int16_t>> cases[] = {
         {0, {0, 1, 2, 3}}, {1, {0, 2}}, {2, {1}}, {3, {}}, {-1, {}}};
     for (const auto& [filter, map] : cases) {
-        SCOPED_TRACE(filter);
         auto t = tablesWith({.lines = {{"113.00", 0, 0}, {"112.5", 1, 0}, {"112.00", 0, 0}, {"111.00", -2, 0}}});
-        EXPECT_EQ(buildDeletionRows(*t, filter).size(), map.size());
-        EXPECT_EQ(rowMap(*t, ROWS_LIST2, map.size()), map);
+        EXPECT_EQ(buildDeletionRows(*t, filter).size(), map.size()) << filter;
+        EXPECT_EQ(rowMap(*t, ROWS_LIST2, map.size()), map) << filter;
     }
     EXPECT_TRUE(buildShiftRows(*tablesWith({})).empty());
 }

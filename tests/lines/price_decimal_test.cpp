@@ -31,11 +31,10 @@ TEST(PriceDecimal, AddsExactlyAndWritesNineCharacters) {
         {"negative integer", "-5.5", "0", " -5.50000", "-5.5", false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         PriceDecimal sum = PriceDecimal::fromText(c.a) + PriceDecimal::fromText(c.b);
-        EXPECT_EQ(sum.text(), c.text);
-        EXPECT_EQ(sum.priceText(), c.priceText);
-        EXPECT_EQ(sum.fitsFormat(), c.fits);
+        EXPECT_EQ(sum.text(), c.text) << c.name;
+        EXPECT_EQ(sum.priceText(), c.priceText) << c.name;
+        EXPECT_EQ(sum.fitsFormat(), c.fits) << c.name;
     }
 }
 

@@ -55,14 +55,13 @@ TEST(InputSub, NormalisesToCanonicalTextAndParts) {
         {"negative longer than a double", NEGATIVE_LONGER_THAN_A_DOUBLE.c_str(), "", "0", "00"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         std::string price = c.in;
         std::string integerPart = "x";
         std::string fractionPart = "x";
         INPUT_SUB(price, integerPart, fractionPart);
-        EXPECT_EQ(price, c.price);
-        EXPECT_EQ(integerPart, c.integerPart);
-        EXPECT_EQ(fractionPart, c.fractionPart);
+        EXPECT_EQ(price, c.price) << c.name;
+        EXPECT_EQ(integerPart, c.integerPart) << c.name;
+        EXPECT_EQ(fractionPart, c.fractionPart) << c.name;
     }
 }
 
@@ -73,12 +72,11 @@ TEST(FractionSub, TruncatesStripsAndKeepsLeadingZeros) {
         {"３４５", "345", "345"},     {"5円", "5", "5"},  {"50.3", "5", "5"},      {"x5", "", "0"},
     };
     for (const auto& [in, rewritten, expected] : cases) {
-        SCOPED_TRACE(in);
         std::string fraction = in;
         std::string result;
         小数点_SUB(fraction, result);
-        EXPECT_EQ(result, expected);
-        EXPECT_EQ(fraction, rewritten);
+        EXPECT_EQ(result, expected) << in;
+        EXPECT_EQ(fraction, rewritten) << in;
     }
 }
 

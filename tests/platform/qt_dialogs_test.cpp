@@ -98,16 +98,15 @@ TEST_F(QtDialogsTest, TheInputBoxAnswersOrIsCancelled) {
         {"close box", "105", [](QDialog& d) { d.close(); }, INPUT_CANCELLED},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         whenModal([&](QWidget& shown) {
             auto& box = dynamic_cast<QDialog&>(shown);
-            EXPECT_EQ(box.windowTitle(), QStringLiteral("現在価格の入力"));
-            EXPECT_EQ(box.parentWidget(), &kit.windowWidget(FORM2));
+            EXPECT_EQ(box.windowTitle(), QStringLiteral("現在価格の入力")) << c.name;
+            EXPECT_EQ(box.parentWidget(), &kit.windowWidget(FORM2)) << c.name;
             EXPECT_EQ(box.findChild<QLabel*>()->text(), QStringLiteral("小数点以下も含めて現在の価格を入力"));
             box.findChild<QLineEdit*>()->insert(QString::fromStdString(c.typed));
             c.answer(box);
         });
-        EXPECT_EQ(dialogs.inputBox(FORM2, "現在価格の入力", "小数点以下も含めて現在の価格を入力"), c.result);
+        EXPECT_EQ(dialogs.inputBox(FORM2, "現在価格の入力", "小数点以下も含めて現在の価格を入力"), c.result) << c.name;
     }
 }
 
@@ -160,20 +159,20 @@ TEST_F(QtDialogsTest, TheCsvDialogsShowCsvFilesAndGuardExistingOnes) {
          QFileDialog::ExistingFile, QString()},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         whenModal([&](QWidget& shown) {
             auto& dialog = dynamic_cast<QFileDialog&>(shown);
-            EXPECT_EQ(dialog.parentWidget(), &kit.windowWidget(MAINFORM));
-            EXPECT_EQ(dialog.acceptMode(), c.mode);
-            EXPECT_EQ(dialog.fileMode(), c.files);
-            EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-            EXPECT_EQ(dialog.nameFilters(), (QStringList{QStringLiteral("CSV (*.csv)"), QStringLiteral("(*.*) (*)")}));
+            EXPECT_EQ(dialog.parentWidget(), &kit.windowWidget(MAINFORM)) << c.name;
+            EXPECT_EQ(dialog.acceptMode(), c.mode) << c.name;
+            EXPECT_EQ(dialog.fileMode(), c.files) << c.name;
+            EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite)) << c.name;
+            EXPECT_EQ(dialog.nameFilters(), (QStringList{QStringLiteral("CSV (*.csv)"), QStringLiteral("(*.*) (*)")}))
+                << c.name;
             if (!c.proposed.isEmpty()) {
-                EXPECT_TRUE(dialog.selectedFiles().constFirst().endsWith(c.proposed));
+                EXPECT_TRUE(dialog.selectedFiles().constFirst().endsWith(c.proposed)) << c.name;
             }
             QMetaObject::invokeMethod(&dialog, "reject");
         });
-        EXPECT_FALSE(c.open());
+        EXPECT_FALSE(c.open()) << c.name;
     }
 }
 

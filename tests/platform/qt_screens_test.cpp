@@ -70,19 +70,18 @@ TEST_F(QtScreensTest, ShownWindowsAreMovedOntoTheScreensAndThoseThatFitKept) {
         {"across both screens", FORM4, false, {-100, 100}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         if (c.shownFirst)
             kit.show(c.window);
         const QRect before(QPoint(c.at.left, c.at.top), outer(kit, c.window).size());
         kit.move(c.window, c.at);
         kit.show(c.window);
         const QRect shown = outer(kit, c.window);
-        EXPECT_TRUE(reachable(shown));
+        EXPECT_TRUE(reachable(shown)) << c.name;
         if (reachable(before)) {
-            EXPECT_EQ(kit.position(c.window), c.at);
+            EXPECT_EQ(kit.position(c.window), c.at) << c.name;
         }
         kit.hide(c.window);
-        EXPECT_EQ(outer(kit, c.window), shown) << "a hidden window keeps where it was";
+        EXPECT_EQ(outer(kit, c.window), shown) << c.name << ": a hidden window keeps where it was";
     }
 }
 

@@ -195,12 +195,11 @@ TEST_F(QtToolkitTest, ACloseRequestRaisesEndOrPressesTheCloseButtons) {
         {FORM4, {{BUTTON11, Event::On}, {BUTTON9, Event::On}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.window);
         kit.show(c.window);
         recorder.events.clear();
-        EXPECT_EQ(kit.closeWindow(c.window), Refusal::None);
-        EXPECT_EQ(recorder.events, c.events);
-        EXPECT_TRUE(kit.isVisible(c.window));
+        EXPECT_EQ(kit.closeWindow(c.window), Refusal::None) << c.window;
+        EXPECT_EQ(recorder.events, c.events) << c.window;
+        EXPECT_TRUE(kit.isVisible(c.window)) << c.window;
     }
 }
 
@@ -262,12 +261,11 @@ TEST_F(QtToolkitTest, WindowsAreMovedOntoTheScreenWhenShown) {
         {"beyond the top left", {-50, -50}, {screen.left(), screen.top()}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         kit.hide(MAINFORM);
         kit.move(MAINFORM, c.at);
-        EXPECT_EQ(kit.position(MAINFORM), c.at);
+        EXPECT_EQ(kit.position(MAINFORM), c.at) << c.name;
         kit.show(MAINFORM);
-        EXPECT_EQ(kit.position(MAINFORM), c.shown);
+        EXPECT_EQ(kit.position(MAINFORM), c.shown) << c.name;
     }
 }
 
@@ -293,27 +291,25 @@ int neededWidth(const QWidget& widget, const QString& text) {
 // Whole, and in a font that has every character (no boxes for the Japanese).
 TEST_F(QtToolkitTest, CaptionsFitTheirControls) {
     for (const ControlDef& def : catalogue().controls) {
-        SCOPED_TRACE(def.name);
         if (*def.caption == '\0')
             continue;
         const QWidget& shown = widget<QWidget>(def.id);
         const QString caption = QString::fromUtf8(def.caption);
-        EXPECT_LE(neededWidth(shown, caption), def.width);
-        EXPECT_LE(shown.fontMetrics().height(), def.height);
+        EXPECT_LE(neededWidth(shown, caption), def.width) << def.name;
+        EXPECT_LE(shown.fontMetrics().height(), def.height) << def.name;
         for (char32_t c : caption.toUcs4())
-            EXPECT_TRUE(shown.fontMetrics().inFontUcs4(c)) << " U+" << std::hex << unsigned(c);
+            EXPECT_TRUE(shown.fontMetrics().inFontUcs4(c)) << def.name << " U+" << std::hex << unsigned(c);
     }
 }
 
 TEST_F(QtToolkitTest, WindowsHaveAFixedFrameAndOnlyTheMainWindowACloseBox) {
     for (const WindowDef& def : catalogue().windows) {
-        SCOPED_TRACE(def.name);
         const QWidget& window = kit.windowWidget(def.id);
         const Qt::WindowFlags flags = window.windowFlags();
-        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), def.closeBox);
-        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-        EXPECT_EQ(window.minimumSize(), window.maximumSize());
-        EXPECT_EQ(window.windowTitle().toStdString(), def.caption);
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), def.closeBox) << def.name;
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << def.name;
+        EXPECT_EQ(window.minimumSize(), window.maximumSize()) << def.name;
+        EXPECT_EQ(window.windowTitle().toStdString(), def.caption) << def.name;
     }
 }
 

@@ -32,10 +32,9 @@ TEST(SplitWords, SeparatesAtBlanksOutsideQuotes) {
          {plain("answer"), plain("save"), plain(R"(C:\data\x.txt)")}},
     };
     for (const SplitCase& c : cases) {
-        SCOPED_TRACE(c.name);
         Words split = splitWords(c.line);
-        EXPECT_EQ(split.error, "");
-        EXPECT_EQ(split.words, c.words);
+        EXPECT_EQ(split.error, "") << c.name;
+        EXPECT_EQ(split.words, c.words) << c.name;
     }
 }
 
@@ -48,10 +47,9 @@ TEST(SplitWords, NamesWhatIsWrongWithALine) {
         {"type EDIT6 ab\"c\"", "a quote inside a word"},
     };
     for (const auto& [line, error] : cases) {
-        SCOPED_TRACE(line);
         Words split = splitWords(line);
-        EXPECT_EQ(split.error, error);
-        EXPECT_TRUE(split.words.empty());
+        EXPECT_EQ(split.error, error) << line;
+        EXPECT_TRUE(split.words.empty()) << line;
     }
 }
 

@@ -91,7 +91,6 @@ TEST_F(Win32DialogsTest, TheInputBoxGivesTheFieldOrCancelled) {
          INPUT_CANCELLED},
     };
     for (const InputCase& c : cases) {
-        SCOPED_TRACE(c.name);
         std::wstring title, prompt, ok, cancel;
         const WhenShown user(L"価格入力", [&](HWND box) {
             title = textOf(box);
@@ -101,11 +100,11 @@ TEST_F(Win32DialogsTest, TheInputBoxGivesTheFieldOrCancelled) {
             typeInto(GetDlgItem(box, INPUT_FIELD_ID), c.typed);
             c.end(box);
         });
-        EXPECT_EQ(dialogs.inputBox(test::MAIN, "価格入力", "価格を入力して下さい"), c.answer);
-        EXPECT_EQ(title, L"価格入力");
-        EXPECT_EQ(prompt, L"価格を入力して下さい");
-        EXPECT_EQ(ok, L"OK");
-        EXPECT_EQ(cancel, L"ｷｬﾝｾﾙ");
+        EXPECT_EQ(dialogs.inputBox(test::MAIN, "価格入力", "価格を入力して下さい"), c.answer) << c.name;
+        EXPECT_EQ(title, L"価格入力") << c.name;
+        EXPECT_EQ(prompt, L"価格を入力して下さい") << c.name;
+        EXPECT_EQ(ok, L"OK") << c.name;
+        EXPECT_EQ(cancel, L"ｷｬﾝｾﾙ") << c.name;
     }
 }
 

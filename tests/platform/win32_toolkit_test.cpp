@@ -151,7 +151,6 @@ TEST(Win32Toolkit, ShownWindowsAreMovedOntoTheWorkAreaAndThoseThatFitKept) {
         {"inside", FORM3, false, {work.left + 20, work.top + 30}, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         if (c.shownFirst)
             kit.show(c.window);
         kit.move(c.window, c.at);
@@ -159,9 +158,10 @@ TEST(Win32Toolkit, ShownWindowsAreMovedOntoTheWorkAreaAndThoseThatFitKept) {
         RECT shown{};
         GetWindowRect(kit.windowHandle(c.window), &shown);
         EXPECT_TRUE(shown.left >= work.left && shown.top >= work.top && shown.right <= work.right &&
-                    shown.bottom <= work.bottom);
+                    shown.bottom <= work.bottom)
+            << c.name;
         if (c.kept) {
-            EXPECT_EQ(kit.position(c.window), c.at);
+            EXPECT_EQ(kit.position(c.window), c.at) << c.name;
         }
     }
 }

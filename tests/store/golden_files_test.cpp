@@ -91,31 +91,29 @@ const PriceCase BASIC_CASES[] = {
 
 TEST(GoldenFiles, PriceDataIsWrittenAndReadAsLaidOut) {
     for (const PriceCase& c : PRICE_CASES) {
-        SCOPED_TRACE(c.file);
         TestStore store;
         auto t = c.tables();
         価格データW_SUB(*t, store.services);
-        EXPECT_TRUE(sameBytes(golden(c.file), store.files.contents(PRICE_FILE).value_or("")));
+        EXPECT_TRUE(sameBytes(golden(c.file), store.files.contents(PRICE_FILE).value_or(""))) << c.file;
 
         auto back = emptyPages();
         readPriceData(*back, store.services);
-        EXPECT_EQ(firstDifference(*t, *back), "");
-        EXPECT_TRUE(store.warner.shown.empty());
+        EXPECT_EQ(firstDifference(*t, *back), "") << c.file;
+        EXPECT_TRUE(store.warner.shown.empty()) << c.file;
     }
 }
 
 TEST(GoldenFiles, BasicDataIsWrittenAndReadAsLaidOut) {
     for (const PriceCase& c : BASIC_CASES) {
-        SCOPED_TRACE(c.file);
         TestStore store;
         auto t = c.tables();
         基本データＷ_SUB(*t, store.services);
-        EXPECT_TRUE(sameBytes(golden(c.file), store.files.contents(BASIC_FILE).value_or("")));
+        EXPECT_TRUE(sameBytes(golden(c.file), store.files.contents(BASIC_FILE).value_or(""))) << c.file;
 
         auto back = std::make_unique<Tables>();
         readBasicData(*back, store.services);
-        EXPECT_EQ(firstDifference(*t, *back), "");
-        EXPECT_TRUE(store.warner.shown.empty());
+        EXPECT_EQ(firstDifference(*t, *back), "") << c.file;
+        EXPECT_TRUE(store.warner.shown.empty()) << c.file;
     }
 }
 

@@ -25,17 +25,16 @@ TEST(BackupSwitch, AsksForTheFolderWhenSwitchedOnAndForgetsItWhenSwitchedOff) {
         {"off", false, std::nullopt, "", 0, false, nullptr},
     };
     for (const BackupCase& c : cases) {
-        SCOPED_TRACE(c.name);
         Screen s;
         s.t.BACKUP_DIR = "/old/";
         s.t.BACKUP_ON = 1;
         s.dialogs.answerSave(c.answer);
         s.toolkit.setChecked(CHECK1, c.checked);
         CHECK1_ON(s.c, MAINFORM);
-        EXPECT_EQ(s.t.BACKUP_DIR, c.BACKUP_DIR);
-        EXPECT_EQ(s.t.BACKUP_ON, c.BACKUP_ON);
-        EXPECT_EQ(s.toolkit.isChecked(CHECK1), c.checkedAfter);
-        EXPECT_EQ(s.transcript.str(), c.transcript ? question + std::string(c.transcript) : "");
+        EXPECT_EQ(s.t.BACKUP_DIR, c.BACKUP_DIR) << c.name;
+        EXPECT_EQ(s.t.BACKUP_ON, c.BACKUP_ON) << c.name;
+        EXPECT_EQ(s.toolkit.isChecked(CHECK1), c.checkedAfter) << c.name;
+        EXPECT_EQ(s.transcript.str(), c.transcript ? question + std::string(c.transcript) : "") << c.name;
     }
 }
 

@@ -41,18 +41,17 @@ TEST(LineDisplay, PutsThePagesLinesAroundTheReferenceOnScreen) {
         {"4h only", false, 2, "", "112.00（4h）  0回", "112.25"},
     };
     for (const DisplayCase& c : cases) {
-        SCOPED_TRACE(c.name);
         Screen s;
         showTwoLines(s);
         s.toolkit.setChecked(RADIO1, !c.buying);
         s.toolkit.setChecked(RADIO2, c.buying);
         s.toolkit.setSelected(COMBO5, c.filter);
         数値リスト化_SUB(s.c);
-        EXPECT_EQ(s.toolkit.text(EDIT1), c.upper);
-        EXPECT_EQ(s.toolkit.text(EDIT2), c.lower);
-        EXPECT_EQ(s.toolkit.text(TEXT1), c.price);
-        EXPECT_EQ(s.toolkit.text(TEXT2), "2024/01/02_03:04:05");
-        EXPECT_EQ(s.t.LINE_PRICE[0][0], "112.5") << "the rebuild sorts the stored lines";
+        EXPECT_EQ(s.toolkit.text(EDIT1), c.upper) << c.name;
+        EXPECT_EQ(s.toolkit.text(EDIT2), c.lower) << c.name;
+        EXPECT_EQ(s.toolkit.text(TEXT1), c.price) << c.name;
+        EXPECT_EQ(s.toolkit.text(TEXT2), "2024/01/02_03:04:05") << c.name;
+        EXPECT_EQ(s.t.LINE_PRICE[0][0], "112.5") << c.name << ": the rebuild sorts the stored lines";
     }
 }
 
@@ -121,15 +120,14 @@ TEST(LineDisplay, TheShiftListKeepsItsSelectionByPosition) {
         {"nothing selected", -1, 2, -1}, {"no lines left", 0, 0, -1},
     };
     for (const ShiftCase& c : cases) {
-        SCOPED_TRACE(c.name);
         Screen s;
         showTwoLines(s);
         LIST3ADD_SUB(s.c);
         s.toolkit.setSelected(LIST3, c.selected);
         s.t.LINE_COUNT[0] = c.lines;
         LIST3ADD_SUB(s.c);
-        EXPECT_EQ(s.toolkit.itemCount(LIST3), c.lines);
-        EXPECT_EQ(s.toolkit.selected(LIST3), c.selectedAfter);
+        EXPECT_EQ(s.toolkit.itemCount(LIST3), c.lines) << c.name;
+        EXPECT_EQ(s.toolkit.selected(LIST3), c.selectedAfter) << c.name;
     }
 }
 
@@ -143,7 +141,6 @@ TEST(LineDisplay, TheRefreshRebuildsTheMainWindowAndOnlyTheOpenLists) {
         {"none open", 0, 0, 0}, {"update", 1, 0, 0}, {"deletion", 0, 1, 0}, {"shift", 0, 0, 1}, {"all", 1, 1, 1},
     };
     for (const RefreshCase& c : cases) {
-        SCOPED_TRACE(c.name);
         Screen s;
         showTwoLines(s);
         s.t.LAST_PRICE = "113.00";
@@ -156,10 +153,10 @@ TEST(LineDisplay, TheRefreshRebuildsTheMainWindowAndOnlyTheOpenLists) {
         s.t.FORM5_OPEN = c.FORM5_OPEN;
         s.t.FORM6_OPEN = c.FORM6_OPEN;
         LISTSET_SUB(s.c);
-        EXPECT_NE(s.toolkit.text(EDIT1), "stale");
-        EXPECT_EQ(s.toolkit.item(LIST1, 0) != "stale", c.FORM2_OPEN == 1);
-        EXPECT_EQ(s.toolkit.item(LIST2, 0) != "stale", c.FORM5_OPEN == 1);
-        EXPECT_EQ(s.toolkit.item(LIST3, 0) != "stale", c.FORM6_OPEN == 1);
+        EXPECT_NE(s.toolkit.text(EDIT1), "stale") << c.name;
+        EXPECT_EQ(s.toolkit.item(LIST1, 0) != "stale", c.FORM2_OPEN == 1) << c.name;
+        EXPECT_EQ(s.toolkit.item(LIST2, 0) != "stale", c.FORM5_OPEN == 1) << c.name;
+        EXPECT_EQ(s.toolkit.item(LIST3, 0) != "stale", c.FORM6_OPEN == 1) << c.name;
     }
 }
 

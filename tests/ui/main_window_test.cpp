@@ -104,7 +104,6 @@ TEST(MainWindow, ForcesTheSellingSideAndAllTimeFramesRebuildingOnlyWhenEitherCha
         {"buying and filtered", true, 1, true},
     };
     for (const ResetCase& c : cases) {
-        SCOPED_TRACE(c.name);
         Screen s;
         putPage(s.t, 0, {.lines = {{"112.5", 0, 0}}});
         showFirstPage(s);
@@ -113,10 +112,10 @@ TEST(MainWindow, ForcesTheSellingSideAndAllTimeFramesRebuildingOnlyWhenEitherCha
         s.toolkit.setSelected(COMBO5, c.filter);
         s.toolkit.setText(EDIT1, "before");
         WND1ENA_SUB(s.c, false);
-        EXPECT_TRUE(s.toolkit.isChecked(RADIO1));
-        EXPECT_FALSE(s.toolkit.isChecked(RADIO2));
-        EXPECT_EQ(s.toolkit.selected(COMBO5), 0);
-        EXPECT_EQ(s.toolkit.text(EDIT1) != "before", c.rebuilt);
+        EXPECT_TRUE(s.toolkit.isChecked(RADIO1)) << c.name;
+        EXPECT_FALSE(s.toolkit.isChecked(RADIO2)) << c.name;
+        EXPECT_EQ(s.toolkit.selected(COMBO5), 0) << c.name;
+        EXPECT_EQ(s.toolkit.text(EDIT1) != "before", c.rebuilt) << c.name;
     }
 }
 
@@ -173,7 +172,6 @@ TEST(MainWindow, FillsTheFilterWithAllTimeFramesOfTheCurrentPage) {
     const std::pair<std::int16_t, std::vector<std::string>> cases[] = {
         {0, {"全部"}}, {1, {"全部", "日足"}}, {2, {"全部", "日足", "4h"}}};
     for (const auto& [count, items] : cases) {
-        SCOPED_TRACE(count);
         Screen s;
         putPage(s.t, 0, {});
         s.t.TF_COUNT[0] = count;
@@ -181,8 +179,8 @@ TEST(MainWindow, FillsTheFilterWithAllTimeFramesOfTheCurrentPage) {
         std::vector<std::string> shown;
         for (int k = 0; k < s.toolkit.itemCount(COMBO5); ++k)
             shown.push_back(s.toolkit.item(COMBO5, k));
-        EXPECT_EQ(shown, items);
-        EXPECT_EQ(s.toolkit.selected(COMBO5), 0);
+        EXPECT_EQ(shown, items) << count;
+        EXPECT_EQ(s.toolkit.selected(COMBO5), 0) << count;
     }
 }
 

@@ -91,7 +91,6 @@ TEST(Startup, AFolderThatIsGoneIsToldAndAskedForAgain) {
         {"cancelled", std::nullopt, ""},
     };
     for (const MissingFolderCase& c : cases) {
-        SCOPED_TRACE(c.name);
         MemoryFileSystem earlier;
         prepareFolders(earlier, "/gone/", "");
         MemoryFileSystem files;
@@ -103,10 +102,10 @@ TEST(Startup, AFolderThatIsGoneIsToldAndAskedForAgain) {
         const std::string told =
             "message \"フォルダー警告\" "
             "\"データファイルのフォルダーが存在しません\\r\\n/gone\\r\\n保存する場所を選び直して下さい\"\n";
-        EXPECT_EQ(run.transcript.str().substr(0, told.size()), told);
-        EXPECT_NE(run.transcript.str().find(FOLDER_QUESTION), std::string::npos);
-        EXPECT_EQ(run.program.tables().DATA_DIR, c.DATA_DIR);
-        EXPECT_EQ(run.toolkit.itemCount(COMBO1), 0) << "no page of the lost folder";
+        EXPECT_EQ(run.transcript.str().substr(0, told.size()), told) << c.name;
+        EXPECT_NE(run.transcript.str().find(FOLDER_QUESTION), std::string::npos) << c.name;
+        EXPECT_EQ(run.program.tables().DATA_DIR, c.DATA_DIR) << c.name;
+        EXPECT_EQ(run.toolkit.itemCount(COMBO1), 0) << c.name << ": no page of the lost folder";
     }
 }
 
