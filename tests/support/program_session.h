@@ -53,6 +53,21 @@ public:
     void clickRow(int control, int row) { ASSERT_EQ(toolkit.clickRow(control, row), platform::Refusal::None); }
     void type(int control, const std::string& text) { ASSERT_EQ(toolkit.type(control, text), platform::Refusal::None); }
 
+    // The update window opened if need be and `price` answered as the current price.
+    void enterPrice(const std::optional<std::string>& price) {
+        if (!toolkit.isVisible(FORM2))
+            click(BUTTON2);
+        dialogs.answerInput(price);
+        click(BUTTON5);
+    }
+    // The past-price window opened if need be and `price` registered in it.
+    void registerPastPrice(const std::string& price) {
+        if (!toolkit.isVisible(FORM3))
+            click(BUTTON1);
+        type(EDIT5, price);
+        click(BUTTON6);
+    }
+
     std::vector<std::string> items(int control) {
         std::vector<std::string> out;
         for (int i = 0; i < toolkit.itemCount(control); ++i)

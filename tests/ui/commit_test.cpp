@@ -14,11 +14,6 @@ const std::string POSTPONED =
     message("保存エラー", PRICE_PATH + "に保存できませんでした（書込みまたは読込みが許可されていません）。\r\n次の変更"
                                        "の時と終了の時に再度保存します。");
 
-void registerPrice(Session& s, const std::string& price) {
-    s.type(EDIT5, price);
-    s.click(BUTTON6);
-}
-
 // A data folder that takes no new file until `open` is set.
 void blockSaves(store::test::MemoryFileSystem& files, const bool& open) {
     files.fault = [&open](const store::test::Operation& o) {
@@ -33,13 +28,12 @@ TEST(Commit, ASaveThatFailsIsToldOnceAChangeAndMadeGoodByTheNextChange) {
     bool open = false;
     blockSaves(files, open);
     Session s(files);
-    s.click(BUTTON1);
-    registerPrice(s, "112.6");
-    registerPrice(s, "113");
+    s.registerPastPrice("112.6");
+    s.registerPastPrice("113");
     EXPECT_EQ(s.messages(), POSTPONED + POSTPONED);
     EXPECT_EQ(*files.contents(PRICE_PATH), before);
     open = true;
-    registerPrice(s, "114");
+    s.registerPastPrice("114");
     const std::string saved = *files.contents(PRICE_PATH);
     for (const char* line : {"112.6, 0 , 0", "113.00, 0 , 0", "114.00, 0 , 0"})
         EXPECT_NE(saved.find(line), std::string::npos) << line;
@@ -51,8 +45,7 @@ TEST(Commit, AtExitTheEmergencyCopyHoldsWhatNoSaveDuringTheSessionCouldStore) {
     const bool open = false;
     blockSaves(files, open);
     Session s(files);
-    s.click(BUTTON1);
-    registerPrice(s, "112.6");
+    s.registerPastPrice("112.6");
     s.click(BUTTON7);
     ASSERT_EQ(s.toolkit.closeWindow(MAINFORM), platform::Refusal::None);
     const std::optional<std::string> copy = files.contents("/cwd/160301_093005価格データ.TXT");
@@ -69,7 +62,7 @@ TEST(Commit, AHandlerThatChangesNothingWritesNothing) {
         {"a deletion with no row selected", [](Session& s) { s.click(BUTTON14), s.click(BUTTON12); }},
         {"a shift without a time frame",
          [](Session& s) { s.click(BUTTON17), s.type(EDIT9, "100"), s.click(BUTTON15); }},
-        {"an unusable past price", [](Session& s) { s.click(BUTTON1), registerPrice(s, "abc"); }},
+        {"an unusable past price", [](Session& s) { s.registerPastPrice("abc"); }},
         {"page settings closed unchanged", [](Session& s) { s.click(BUTTON10), s.click(BUTTON9); }},
     };
     for (const auto& c : cases) {

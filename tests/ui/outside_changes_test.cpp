@@ -19,13 +19,6 @@ std::string told(const std::string& file, const std::string& aside) {
                        aside);
 }
 
-void registerPrice(Session& s, const std::string& price) {
-    s.click(BUTTON1);
-    s.type(EDIT5, price);
-    s.click(BUTTON6);
-    s.click(BUTTON7);
-}
-
 void setSpread(Session& s, const std::string& spread) {
     s.click(BUTTON10);
     s.type(EDIT8, spread);
@@ -50,7 +43,7 @@ TEST(OutsideChanges, AFileSomeoneElseWroteIsKeptAndTheProgramsDataGoBesideIt) {
         {"price data",
          std::string(DATA_DIR) + store::PRICE_FILE,
          ASIDE_PRICE,
-         [](Session& s, int n) { registerPrice(s, n == 0 ? "112.6" : "113.7"); },
+         [](Session& s, int n) { s.registerPastPrice(n == 0 ? "112.6" : "113.7"), s.click(BUTTON7); },
          {"112.6, 0", "113.7, 0"},
          true},
         {"basic data",
@@ -77,9 +70,9 @@ TEST(OutsideChanges, AFileSomeoneElseWroteIsKeptAndTheProgramsDataGoBesideIt) {
 TEST(OutsideChanges, AFileThatVanishedIsWrittenAgainAndAnUntouchedOneAsBefore) {
     Session s({.timeFrames = {"日足"}, .lines = {{"112.5", 0, 1}}});
     const std::string path = std::string(DATA_DIR) + store::PRICE_FILE;
-    registerPrice(s, "112.6");
+    s.registerPastPrice("112.6");
     s.files.remove(path);
-    registerPrice(s, "113.7");
+    s.registerPastPrice("113.7");
     EXPECT_EQ(s.messages(), "");
     EXPECT_NE(s.files.contents(path).value_or("").find("113.7, 0"), std::string::npos);
     EXPECT_FALSE(s.files.contents(ASIDE_PRICE));

@@ -93,8 +93,7 @@ TEST(PastPriceWindow, TheLastFreeSlotDisablesRegisteringUntilTheWindowOpensOnAPa
     Session s({.price = "112.50", .lines = fullPage(LINE_MAX - 1)});
     s.click(BUTTON1);
     EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 1");
-    s.type(EDIT5, "100");
-    s.click(BUTTON6);
+    s.registerPastPrice("100");
     EXPECT_EQ(s.t().LINE_COUNT[0], LINE_MAX);
     EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 0");
     EXPECT_EQ(s.toolkit.click(BUTTON6), platform::Refusal::Disabled);
@@ -107,9 +106,7 @@ TEST(PastPriceWindow, TheLastFreeSlotDisablesRegisteringUntilTheWindowOpensOnAPa
 
 TEST(PastPriceWindow, ClosingReturnsTheMainWindowToTheCurrentPrice) {
     Session s({.price = "112.50", .lines = PAGE});
-    s.click(BUTTON1);
-    s.type(EDIT5, "112.75");
-    s.click(BUTTON6);
+    s.registerPastPrice("112.75");
     s.click(BUTTON7);
     EXPECT_FALSE(s.toolkit.isVisible(FORM3));
     EXPECT_EQ(s.t().FORM3_OPEN, 0);
@@ -123,12 +120,8 @@ TEST(PastPriceWindow, ClosingReturnsTheMainWindowToTheCurrentPrice) {
 // Lines registered in one window reach the other's open list through a fresh row map.
 TEST(BothWindows, EachListAndRowMapFollowsLinesRegisteredInTheOther) {
     Session s({.price = "112.00", .lines = {{"113.00", 0, 0}, {"112.00", 1, 0}, {"111.00", 0, 0}}});
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113.5");
-    s.click(BUTTON5);
-    s.click(BUTTON1);
-    s.type(EDIT5, "112.5");
-    s.click(BUTTON6);
+    s.enterPrice("113.5");
+    s.registerPastPrice("112.5");
     EXPECT_EQ(s.listedLines(LIST1, ROWS_LIST1),
               (std::vector<Line>{{"113.00", 0, 0}, {"112.5", 0, 0}, {"112.00", 1, 0}}));
     s.clickRow(LIST1, 1);
@@ -143,9 +136,7 @@ TEST(BothWindows, EachListAndRowMapFollowsLinesRegisteredInTheOther) {
 
 TEST(BothWindows, AListWhoseLinesAreAllDeletedEmpties) {
     Session s({.price = "112.00", .lines = {{"113.00", 0, 0}}});
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    s.enterPrice("113");
     s.clickRow(LIST1, 0);
     s.click(BUTTON3);
     EXPECT_EQ(s.t().LINE_COUNT[0], 0);

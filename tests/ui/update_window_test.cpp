@@ -60,9 +60,7 @@ TEST(UpdateWindow, AnEnteredPriceListsTheCrossedLinesAndAnUnusableOneChangesNoth
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Session s(STORED);
-        s.click(BUTTON2);
-        s.dialogs.answerInput(c.answer);
-        s.click(BUTTON5);
+        s.enterPrice(c.answer);
         const bool taken = *c.price != '\0';
         EXPECT_EQ(s.t().LAST_PRICE, taken ? c.price : "112.00");
         EXPECT_EQ(s.toolkit.text(TEXT8), taken ? c.price : "112.00");
@@ -75,9 +73,7 @@ TEST(UpdateWindow, AnEnteredPriceListsTheCrossedLinesAndAnUnusableOneChangesNoth
 
 TEST(UpdateWindow, TheThresholdNarrowsTheListToLinesWhoseCountReachesIt) {
     Session s(STORED);
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    s.enterPrice("113");
     s.clickRow(LIST1, 0);
     s.pick(COMBO4, 1);
     EXPECT_EQ(s.listedLines(LIST1, ROWS_LIST1), (std::vector<Line>{PAGE[1], PAGE[2], PAGE[3]}));
@@ -90,9 +86,7 @@ TEST(UpdateWindow, TheThresholdNarrowsTheListToLinesWhoseCountReachesIt) {
 TEST(UpdateWindow, RegisteringDeletesTheSelectedRowsCountsTheOthersAndStoresPriceAndTime) {
     Session s(STORED);
     s.t().PAST_MODE = 1;
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    s.enterPrice("113");
     s.clickRow(LIST1, 1);
     s.type(EDIT3, "2024/\"05/07");
     s.type(EDIT4, "\"10:11");
@@ -113,9 +107,7 @@ TEST(UpdateWindow, RegisteringDeletesTheSelectedRowsCountsTheOthersAndStoresPric
 
 TEST(UpdateWindow, ClosingWithoutRegisteringLeavesPriceAndLinesAndUnlocksTheMainWindow) {
     Session s(STORED);
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    s.enterPrice("113");
     s.clickRow(LIST1, 0);
     s.click(BUTTON4);
     EXPECT_FALSE(s.toolkit.isVisible(FORM2));
