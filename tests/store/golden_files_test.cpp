@@ -1,6 +1,7 @@
 // The files as the format lays them out, byte for byte: written from the tables and read back into them.
 #include "random_tables.h"
 #include "store/data_files.h"
+#include "support/disk_files.h"
 #include "support/tables_builder.h"
 #include "test_services.h"
 
@@ -14,10 +15,7 @@ namespace {
 using kedravo::test::putPage;
 
 std::string golden(const std::string& name) {
-    std::ifstream in(std::string(STORE_GOLDEN_DIR) + "/" + name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return kedravo::test::fileBytes(std::string(STORE_GOLDEN_DIR) + "/" + name).value_or("");
 }
 
 // Names the first byte that differs, and its line, rather than dumping both files.
