@@ -22,12 +22,17 @@ struct CaseName {
     }
 };
 
-// Runs `check` on every case under its name; a failed ASSERT ends only its own case.
-template <class Cases, class Check> void eachCase(const Cases& cases, Check check) {
+// Runs `check` on every case under the name `nameOf` gives it; a failed ASSERT ends only its own case.
+template <class Cases, class Name, class Check> void eachCase(const Cases& cases, Name nameOf, Check check) {
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(nameOf(c));
         check(c);
     }
+}
+
+template <class Cases, class Check> void eachCase(const Cases& cases, Check check) {
+    eachCase(
+        cases, [](const auto& c) { return c.name; }, check);
 }
 
 } // namespace kedravo::test
