@@ -1,4 +1,5 @@
 #include "lines/csv_lines.h"
+#include "support/tables_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,11 +10,7 @@ namespace {
 
 Tables pageWithTimeFrames() {
     Tables t;
-    t.PAGE_NAME[2] = "ドル円";
-    t.TF_COUNT[2] = 3;
-    t.TF_NAME[2][0] = "日足";
-    t.TF_NAME[2][1] = "H1";
-    t.TF_NAME[2][2] = "ＭＮ";
+    test::putPage(t, 2, {.timeFrames = {"日足", "H1", "ＭＮ"}});
     return t;
 }
 

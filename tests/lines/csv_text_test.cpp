@@ -1,4 +1,5 @@
 #include "lines/csv_text.h"
+#include "support/cases.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -36,15 +37,15 @@ TEST(CsvText, ReadsRecordsAsSpreadsheetsWriteThem) {
         {"empty fields kept", "a,,b\r\n", {1}, {{"a", "", "b"}}},
         {"empty quoted field", "\"\",a\r\n", {1}, {{"", "a"}}},
     };
-    for (const RecordCase& c : cases) {
+    test::eachCase(cases, [&](const RecordCase& c) {
         const std::vector<CsvRecord> records = readCsvRecords(c.text);
-        ASSERT_EQ(records.size(), c.records.size()) << c.name;
+        ASSERT_EQ(records.size(), c.records.size());
         for (std::size_t k = 0; k < records.size(); ++k) {
-            EXPECT_EQ(records[k].fields, c.records[k]) << c.name << ", record " << k;
-            EXPECT_EQ(records[k].number, c.numbers[k]) << c.name << ", record " << k;
-            EXPECT_FALSE(records[k].unclosedQuote) << c.name;
+            EXPECT_EQ(records[k].fields, c.records[k]) << ", record " << k;
+            EXPECT_EQ(records[k].number, c.numbers[k]) << ", record " << k;
+            EXPECT_FALSE(records[k].unclosedQuote);
         }
-    }
+    });
 }
 
 TEST(CsvText, AQuoteLeftOpenMarksItsRecord) {
@@ -74,9 +75,10 @@ TEST(CsvText, DecodesUtf8WithOrWithoutMarkElseCp932) {
         {"neither", "\x81\x20\xFF", "", true},
     };
     for (const DecodingCase& c : cases) {
+        SCOPED_TRACE(c.name);
         const CsvDecoding decoded = decodeCsvBytes(c.bytes);
-        EXPECT_EQ(decoded.text, c.text) << c.name;
-        EXPECT_EQ(!decoded.error.empty(), c.error) << c.name;
+        EXPECT_EQ(decoded.text, c.text);
+        EXPECT_EQ(!decoded.error.empty(), c.error);
     }
 }
 

@@ -1,4 +1,6 @@
 #include "lines/line_lists.h"
+#include "support/cases.h"
+#include "support/tables_builder.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -7,31 +9,8 @@
 namespace kedravo {
 namespace {
 
-struct PageLine {
-    const char* price;
-    std::int16_t tf;
-    std::int16_t cross;
-};
-
-// Page 0 with time frames 日足 and 4h, the given lines in the given order, and a current price.
-std::unique_ptr<Tables> pageWith(const std::vector<PageLine>& lines, const char* currentPrice = "",
-                                 const char* spread = "0.01") {
-    auto t = std::make_unique<Tables>();
-    t->PAGE_NAME[0] = "ドル円";
-    t->TF_COUNT[0] = 2;
-    t->TF_NAME[0][0] = "日足";
-    t->TF_NAME[0][1] = "4h";
-    t->PAGE_SPREAD[0] = spread;
-    t->CUR_PRICE[0] = currentPrice;
-    t->CUR_PRICE_TIME[0] = "2024/01/02_03:04:05";
-    t->LINE_COUNT[0] = static_cast<std::int16_t>(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        t->LINE_PRICE[0][i] = lines[i].price;
-        t->LINE_TF[0][i] = lines[i].tf;
-        t->LINE_CROSS[0][i] = lines[i].cross;
-    }
-    return t;
-}
+using test::Line;
+using test::tablesWith;
 
 std::vector<std::int16_t> rowMap(const Tables& t, RowMapList list, std::size_t rows) {
     return {t.DISP_LINE[list].begin(), t.DISP_LINE[list].begin() + static_cast<std::ptrdiff_t>(rows)};
@@ -46,35 +25,45 @@ struct CrossCase {
     std::vector<std::int16_t> map;
 };
 
-TEST(CrossedRows, ListsLinesBetweenOldAndNewPriceInclusiveFromTheThreshold) {
-    const std::vector<PageLine> lines = {
-        {"112.501", 0, 0}, {"112.5", 0, 2}, {"112.25", 1, 0}, {"112.00", 0, 1}, {"111.999", 0, 0}};
-    const CrossCase cases[] = {
-        {"rise", "112.00", "112.5", 0, {"112.5 （日足）3回", "112.25（4h）  1回", "112.00（日足）2回"}, {1, 2, 3}},
-        {"fall", "112.5", "112.00", 0, {"112.5 （日足）3回", "112.25（4h）  1回", "112.00（日足）2回"}, {1, 2, 3}},
-        {"no move", "112.25", "112.25", 0, {"112.25（4h）1回"}, {2}},
-        {"２回以上", "112.00", "112.5", 1, {"112.5 （日足）3回", "112.00（日足）2回"}, {1, 3}},
-        {"３回以上", "112.5", "112.00", 2, {"112.5（日足）3回"}, {1}},
-        {"nothing crossed", "113.00", "113.5", 0, {}, {}},
-    };
-    for (const auto& c : cases) {
-        auto t = pageWith(lines, c.oldPrice);
-        t->LAST_PRICE = c.newPrice;
-        auto rows = buildCrossedRows(*t, c.threshold);
-        ASSERT_TRUE(rows.has_value()) << c.name;
-        EXPECT_EQ(*rows, c.rows) << c.name;
-        EXPECT_EQ(rowMap(*t, ROWS_LIST1, c.map.size()), c.map) << c.name;
-    }
+void PrintTo(const CrossCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
+using CrossedRowsOfAMove = testing::TestWithParam<CrossCase>;
+
+TEST_P(CrossedRowsOfAMove, ListsLinesBetweenOldAndNewPriceInclusiveFromTheThreshold) {
+    const CrossCase& c = GetParam();
+    auto t = tablesWith(
+        {.price = c.oldPrice,
+         .lines = {{"112.501", 0, 0}, {"112.5", 0, 2}, {"112.25", 1, 0}, {"112.00", 0, 1}, {"111.999", 0, 0}}});
+    t->LAST_PRICE = c.newPrice;
+    auto rows = buildCrossedRows(*t, c.threshold);
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_EQ(*rows, c.rows);
+    EXPECT_EQ(rowMap(*t, ROWS_LIST1, c.map.size()), c.map);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, CrossedRowsOfAMove,
+    testing::Values(
+        CrossCase{
+            "rise", "112.00", "112.5", 0, {"112.5 （日足）3回", "112.25（4h）  1回", "112.00（日足）2回"}, {1, 2, 3}},
+        CrossCase{
+            "fall", "112.5", "112.00", 0, {"112.5 （日足）3回", "112.25（4h）  1回", "112.00（日足）2回"}, {1, 2, 3}},
+        CrossCase{"no move", "112.25", "112.25", 0, {"112.25（4h）1回"}, {2}},
+        CrossCase{"threshold 1, ２回以上", "112.00", "112.5", 1, {"112.5 （日足）3回", "112.00（日足）2回"}, {1, 3}},
+        CrossCase{"threshold 2, ３回以上", "112.5", "112.00", 2, {"112.5（日足）3回"}, {1}},
+        CrossCase{"nothing crossed", "113.00", "113.5", 0, {}, {}}),
+    test::CaseName());
+
 TEST(CrossedRows, ShowsTheCountALineWillHaveWhichStopsAtTheCap) {
-    auto t = pageWith({{"112.00", 0, 32764}, {"111.5", 1, 32765}}, "112.00");
+    auto t = tablesWith({.price = "112.00", .lines = {{"112.00", 0, 32764}, {"111.5", 1, 32765}}});
     t->LAST_PRICE = "111.00";
     EXPECT_EQ(*buildCrossedRows(*t, 0), (std::vector<std::string>{"112.00（日足）32765回", "111.5 （4h）  32765回"}));
 }
 
 TEST(CrossedRows, EmptiesTheListOfAPageWithoutLines) {
-    auto t = pageWith({}, "112.00");
+    auto t = tablesWith({.price = "112.00"});
     t->LAST_PRICE = "112.00";
     const auto rows = buildCrossedRows(*t, 0);
     ASSERT_TRUE(rows.has_value());
@@ -83,7 +72,7 @@ TEST(CrossedRows, EmptiesTheListOfAPageWithoutLines) {
 
 TEST(CrossedRows, LeavesTheListAloneWithoutAPositiveStoredPrice) {
     for (const char* stored : {"", "abc", "0"}) {
-        auto t = pageWith({{"112.00", 0, 0}}, stored);
+        auto t = tablesWith({.price = stored, .lines = {{"112.00", 0, 0}}});
         t->LAST_PRICE = "112.00";
         t->DISP_LINE[ROWS_LIST1][0] = 7;
         EXPECT_FALSE(buildCrossedRows(*t, 0).has_value()) << '"' << stored << '"';
@@ -112,7 +101,8 @@ TEST(MainLists, SplitsAtTheReferenceWithOneSetOfWidthsAndTheLastLineRule) {
         {"no current price", "", 0, a + "\r\n" + b + "\r\n" + c + "\r\n" + d, ""},
     };
     for (const auto& mc : cases) {
-        auto t = pageWith({{"112.00", 0, 0}, {"113.12345", 0, 0}, {"111.00", 1, 12}, {"112.5", 1, 0}}, mc.reference);
+        auto t = tablesWith({.price = mc.reference,
+                             .lines = {{"112.00", 0, 0}, {"113.12345", 0, 0}, {"111.00", 1, 12}, {"112.5", 1, 0}}});
         MainLists lists = buildMainLists(*t, mc.filter, Side::Selling);
         EXPECT_TRUE(lists.hasLines) << mc.name;
         EXPECT_EQ(lists.upper, mc.upper) << mc.name;
@@ -123,14 +113,14 @@ TEST(MainLists, SplitsAtTheReferenceWithOneSetOfWidthsAndTheLastLineRule) {
 }
 
 TEST(MainLists, BuyingSideShowsPricePlusSpreadButSplitsOnTheStoredPrice) {
-    auto t = pageWith({{"112.36", 0, 0}, {"112.345", 0, 0}, {"999.995", 1, 0}}, "112.35", "0.01");
+    auto t = tablesWith({.price = "112.35", .lines = {{"112.36", 0, 0}, {"112.345", 0, 0}, {"999.995", 1, 0}}});
     MainLists lists = buildMainLists(*t, 0, Side::Buying);
     EXPECT_EQ(lists.upper, "1000.005（4h）  0回\r\n112.37  （日足）0回\r\n");
     EXPECT_EQ(lists.lower, "112.355 （日足）0回");
 }
 
 TEST(MainLists, PageWithoutLinesHasEmptyBoxesAndCaptions) {
-    auto t = pageWith({}, "112.35");
+    auto t = tablesWith({.price = "112.35"});
     MainLists lists = buildMainLists(*t, 0, Side::Selling);
     EXPECT_FALSE(lists.hasLines);
     EXPECT_EQ(lists.upper, "");
@@ -158,7 +148,8 @@ TEST(MainLists, CaptionsTheReferencePrice) {
         {"past price with its time frame", Side::Buying, "112.35", "0.01", true, "110.5", "4h"},
     };
     for (const auto& c : cases) {
-        auto t = pageWith({{"111.00", 0, 0}}, c.currentPrice, c.spread);
+        auto t = tablesWith(
+            {.spread = c.spread, .price = c.currentPrice, .time = test::STORED_TIME, .lines = {{"111.00", 0, 0}}});
         t->PAST_MODE = c.pastMode ? 1 : 0;
         t->PAST_PRICE = "110.5";
         t->PAST_TF = 1;
@@ -169,7 +160,7 @@ TEST(MainLists, CaptionsTheReferencePrice) {
 }
 
 TEST(ListRows, EachListWritesOnlyItsOwnRowMap) {
-    auto t = pageWith({{"113.00", 0, 3}, {"112.5", 1, 0}, {"112.00", 0, 0}}, "112.00");
+    auto t = tablesWith({.price = "112.00", .lines = {{"113.00", 0, 3}, {"112.5", 1, 0}, {"112.00", 0, 0}}});
     t->LAST_PRICE = "113.00";
     for (auto& map : t->DISP_LINE)
         map.fill(-7);
@@ -193,30 +184,27 @@ TEST(ListRows, DeletionFilterPicksTimeFrames) {
     const std::pair<int, std::vector<std::int16_t>> cases[] = {
         {0, {0, 1, 2, 3}}, {1, {0, 2}}, {2, {1}}, {3, {}}, {-1, {}}};
     for (const auto& [filter, map] : cases) {
-        auto t = pageWith({{"113.00", 0, 0}, {"112.5", 1, 0}, {"112.00", 0, 0}, {"111.00", -2, 0}});
+        auto t = tablesWith({.lines = {{"113.00", 0, 0}, {"112.5", 1, 0}, {"112.00", 0, 0}, {"111.00", -2, 0}}});
         EXPECT_EQ(buildDeletionRows(*t, filter).size(), map.size()) << filter;
         EXPECT_EQ(rowMap(*t, ROWS_LIST2, map.size()), map) << filter;
     }
-    EXPECT_TRUE(buildShiftRows(*pageWith({})).empty());
+    EXPECT_TRUE(buildShiftRows(*tablesWith({})).empty());
 }
 
 TEST(CompactLines, DropsOnlyLinesMarkedForDeletion) {
-    auto t =
-        pageWith({{"113.00", 0, 1}, {"112.9", 1, 2}, {"abc", 1, 3}, {"112.7", 0, 4}, {"0.00", 1, 5}, {"112.5", 0, 6}});
+    auto t = tablesWith(
+        {.lines = {
+             {"113.00", 0, 1}, {"112.9", 1, 2}, {"abc", 1, 3}, {"112.7", 0, 4}, {"0.00", 1, 5}, {"112.5", 0, 6}}});
     markForDeletion(*t, 0, 1);
     markForDeletion(*t, 0, 3);
     EXPECT_EQ(compactLines(*t, 0), 4);
     EXPECT_EQ(t->LINE_COUNT[0], 4);
-    const std::vector<PageLine> kept = {{"113.00", 0, 1}, {"abc", 1, 3}, {"0.00", 1, 5}, {"112.5", 0, 6}};
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        EXPECT_EQ(t->LINE_PRICE[0][i], kept[i].price) << i;
-        EXPECT_EQ(t->LINE_TF[0][i], kept[i].tf) << i;
-        EXPECT_EQ(t->LINE_CROSS[0][i], kept[i].cross) << i;
-    }
+    EXPECT_EQ(test::linesOf(*t, 0),
+              (std::vector<Line>{{"113.00", 0, 1}, {"abc", 1, 3}, {"0.00", 1, 5}, {"112.5", 0, 6}}));
 }
 
 TEST(WorkingCopy, CopiesOnePageAndClearsItsTimeFrameMap) {
-    auto t = pageWith({});
+    auto t = tablesWith({});
     t->TMP_TF_NAME[0][2] = "stale";
     t->TMP_TF_MAP[0] = {5, 5, 5};
     t->TMP_PAGE_NAME[1] = "other";

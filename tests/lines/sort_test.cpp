@@ -1,5 +1,6 @@
 #include "core/numeric_value.h"
 #include "lines/sort.h"
+#include "support/tables_builder.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -9,29 +10,15 @@
 namespace kedravo {
 namespace {
 
-struct Line {
-    std::string price;
-    std::int16_t tf;
-    std::int16_t cross;
-    bool operator==(const Line&) const = default;
-};
+using test::Line;
+using test::linesOf;
 
+// The current page `page` holding `lines`.
 std::unique_ptr<Tables> pageOf(const std::vector<Line>& lines, int page) {
     auto t = std::make_unique<Tables>();
     t->CUR_PAGE = static_cast<std::int16_t>(page);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        t->LINE_PRICE[page][i] = lines[i].price;
-        t->LINE_TF[page][i] = lines[i].tf;
-        t->LINE_CROSS[page][i] = lines[i].cross;
-    }
+    test::putPage(*t, page, {.lines = lines});
     return t;
-}
-
-std::vector<Line> linesOf(const Tables& t, int page, std::size_t n) {
-    std::vector<Line> lines;
-    for (std::size_t i = 0; i < n; ++i)
-        lines.push_back({t.LINE_PRICE[page][i], t.LINE_TF[page][i], t.LINE_CROSS[page][i]});
-    return lines;
 }
 
 // The exchange sort in its plain form: full passes, neighbours swapped when the first is strictly smaller.
@@ -71,7 +58,7 @@ TEST(SortSub, OrdersByValueHighestFirstKeepingEqualPricesInPlace) {
     for (const auto& c : cases) {
         auto t = pageOf(c.in, 3);
         ソート_SUB(*t, static_cast<int>(c.in.size()));
-        EXPECT_EQ(linesOf(*t, 3, c.in.size()), c.out) << c.name;
+        EXPECT_EQ(linesOf(*t, 3), c.out) << c.name;
     }
 }
 
@@ -80,7 +67,7 @@ TEST(SortSub, LeavesLinesBeyondTheCountAndOtherPagesAlone) {
     t->LINE_PRICE[1][0] = "1.00";
     t->LINE_PRICE[1][1] = "2.00";
     ソート_SUB(*t, 2);
-    EXPECT_EQ(linesOf(*t, 0, 3), (std::vector<Line>{{"2.00", 0, 0}, {"1.00", 0, 0}, {"9.00", 0, 0}}));
+    EXPECT_EQ(linesOf(*t, 0), (std::vector<Line>{{"2.00", 0, 0}, {"1.00", 0, 0}, {"9.00", 0, 0}}));
     EXPECT_EQ(t->LINE_PRICE[1][0], "1.00");
 }
 
@@ -99,7 +86,7 @@ TEST(SortSub, GivesTheOrderOfTheExchangeSort) {
         auto t = pageOf(lines, 0);
         ソート_SUB(*t, static_cast<int>(lines.size()));
         referenceBubbleSort(lines);
-        ASSERT_EQ(linesOf(*t, 0, lines.size()), lines) << "seed " << seed << " round " << round;
+        ASSERT_EQ(linesOf(*t, 0), lines) << "seed " << seed << " round " << round;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "random_tables.h"
 #include "setup_folder.h"
 #include "store/data_files.h"
+#include "support/cases.h"
 #include "test_services.h"
 #include "whole_program.h"
 
@@ -228,27 +229,29 @@ TEST_F(DamagedStartup, ANumberOutOfRangeIsMendedAndNothingAfterItIsLost) {
         {"155.6, 1 , 2 ", "155.6, 21 , 2 ", 0, 2},
         {"155.6, 1 , 2 ", "155.6,-1 , 2 ", 0, 2},
     };
-    for (const auto& c : cases) {
-        std::string bytes = setup.files.at(PRICE);
-        const std::size_t at = bytes.find(c.record);
-        ASSERT_NE(at, std::string::npos) << c.record;
-        bytes.replace(at, std::strlen(c.record), c.damaged);
-        const DamagedFile damage{PRICE, bytes, c.damaged};
-        std::unique_ptr<Runs> runs = run(setup, damage);
-        EXPECT_EQ(warnedAboutTheFile(*runs, damage, true), "") << c.damaged;
-        ASSERT_EQ(runs->atStart.size(), 1u) << c.damaged;
-        const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + at, '\n'));
-        const std::string& text = runs->atStart[0].text;
-        EXPECT_NE(text.find("価格データ.TXTの" + std::to_string(line) + "行目"), std::string::npos) << text;
-        auto expected = std::make_unique<Tables>(*whole);
-        const std::string price = std::string(c.record).substr(0, std::string(c.record).find(','));
-        const auto j = std::find(expected->LINE_PRICE[0].begin(), expected->LINE_PRICE[0].end(), price) -
-                       expected->LINE_PRICE[0].begin();
-        expected->LINE_TF[0][j] = c.tf;
-        expected->LINE_CROSS[0][j] = c.cross;
-        EXPECT_EQ(store::test::firstDifference(*expected, *runs->started), "") << c.damaged;
-        EXPECT_EQ(nothingLost(*runs, setup, damage), "") << c.damaged;
-    }
+    kedravo::test::eachCase(
+        cases, [](const auto& c) { return c.damaged; },
+        [&](const auto& c) {
+            std::string bytes = setup.files.at(PRICE);
+            const std::size_t at = bytes.find(c.record);
+            ASSERT_NE(at, std::string::npos) << c.record;
+            bytes.replace(at, std::strlen(c.record), c.damaged);
+            const DamagedFile damage{PRICE, bytes, c.damaged};
+            std::unique_ptr<Runs> runs = run(setup, damage);
+            EXPECT_EQ(warnedAboutTheFile(*runs, damage, true), "");
+            ASSERT_EQ(runs->atStart.size(), 1u);
+            const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + at, '\n'));
+            const std::string& text = runs->atStart[0].text;
+            EXPECT_NE(text.find("価格データ.TXTの" + std::to_string(line) + "行目"), std::string::npos) << text;
+            auto expected = std::make_unique<Tables>(*whole);
+            const std::string price = std::string(c.record).substr(0, std::string(c.record).find(','));
+            const auto j = std::find(expected->LINE_PRICE[0].begin(), expected->LINE_PRICE[0].end(), price) -
+                           expected->LINE_PRICE[0].begin();
+            expected->LINE_TF[0][j] = c.tf;
+            expected->LINE_CROSS[0][j] = c.cross;
+            EXPECT_EQ(store::test::firstDifference(*expected, *runs->started), "");
+            EXPECT_EQ(nothingLost(*runs, setup, damage), "");
+        });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "random_tables.h"
 #include "setup_folder.h"
 #include "store/price_data_file.h"
+#include "support/disk_files.h"
 #include "test_services.h"
 #include "ui/controls.h"
 #include "whole_program.h"
@@ -45,12 +46,7 @@ private:
     fs::path back_;
 };
 
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using kedravo::test::fileBytes;
 
 std::string describe(const std::vector<Warning>& warnings) {
     std::string text;
@@ -95,7 +91,7 @@ TEST(DataFolders, NamesWithJapaneseBlanksCommasAndColonsWork) {
         EXPECT_EQ(describe(program.takeWarnings()), "") << name;
         const auto saved = std::make_unique<Tables>(program.tables());
         EXPECT_EQ(saved->DATA_DIR, data.string() + "/") << name;
-        EXPECT_EQ(bytesOf(backup / "240506_070809価格データ.TXT"), bytesOf(data / "価格データ.TXT")) << name;
+        EXPECT_EQ(fileBytes(backup / "240506_070809価格データ.TXT"), fileBytes(data / "価格データ.TXT")) << name;
 
         // The next start finds the folder through KANKYO.TXT, without asking.
         perform(program, {command(Verb::Start)});
@@ -131,8 +127,8 @@ void loseTheDataFolder(const std::function<void(const fs::path&)>& lose, const s
     EXPECT_NE(warnings.find("代わりに次のファイルに保存しました。\r\n" + copy), std::string::npos) << warnings;
     EXPECT_EQ(warnings.find("バックアップ"), std::string::npos) << warnings;
     const std::string saved = utf8ToCp932(store::priceDataImage(program.tables())).text;
-    EXPECT_TRUE(bytesOf(copy) == saved) << "the emergency copy does not hold what was saved";
-    EXPECT_TRUE(bytesOf(cwd.path / backup / backupName) == saved) << "the backup does not hold what was saved";
+    EXPECT_TRUE(fileBytes(copy) == saved) << "the emergency copy does not hold what was saved";
+    EXPECT_TRUE(fileBytes(cwd.path / backup / backupName) == saved) << "the backup does not hold what was saved";
 }
 
 TEST(DataFolders, AReadOnlyDataFolderEndsInAnEmergencyCopy) {

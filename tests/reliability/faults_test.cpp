@@ -10,6 +10,7 @@
 #include "store/data_files.h"
 #include "store/environment_file.h"
 #include "store/price_data_file.h"
+#include "support/disk_files.h"
 #include "test_services.h"
 #include "ui/catalogue.h"
 #include "ui/window_positions.h"
@@ -32,10 +33,8 @@ using store::test::Operation;
 const std::string SETUP_FILES[] = {"KANKYO.TXT", "data/基本データ.TXT", "data/価格データ.TXT"};
 
 std::vector<script::Command> shutdownSaveScript() {
-    std::ifstream in(std::string(KEDRAVO_RELIABILITY_DIR) + "/shutdown_save.script", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return script::parseScript(text.str(), ui::catalogue()).commands;
+    const auto text = kedravo::test::fileBytes(std::string(KEDRAVO_RELIABILITY_DIR) + "/shutdown_save.script");
+    return script::parseScript(text.value_or(""), ui::catalogue()).commands;
 }
 
 // The whole script over the data set, with a fault on the file system and, if given, something done to the files

@@ -6,6 +6,7 @@
 #include "platform/posix_file_system.h"
 #include "platform/system_clock.h"
 #include "setup_folder.h"
+#include "support/disk_files.h"
 #include "whole_program.h"
 
 #include <chrono>
@@ -36,25 +37,13 @@ const std::string BACKUP = "data/240506_070809価格データ.TXT";
 
 // A killed process leaves its writes in the system's cache, so no disk is needed: in memory the saves take a
 // fraction of the time and the kills land all through them.
-struct Folder {
-    Folder() {
-        const fs::path parent = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (parent / "kedravo-kill-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
+struct Folder : kedravo::test::TemporaryFolder {
+    Folder() : TemporaryFolder(fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) {
         fs::copy(realisticSetup(), path, fs::copy_options::recursive);
     }
-    ~Folder() { fs::remove_all(path); }
-    fs::path path;
 };
 
-std::optional<std::string> contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using kedravo::test::fileBytes;
 
 // File creations and renames in the working directory and the data folder: a save has begun.
 class SaveWatch {
@@ -129,7 +118,7 @@ struct Calibration {
 Files filesIn(const fs::path& folder) {
     Files files;
     for (const std::string& file : DATA_FILES)
-        files[file] = contents(folder / file);
+        files[file] = fileBytes(folder / file);
     return files;
 }
 
@@ -164,7 +153,7 @@ Calibration calibrate() {
         c.moments.insert(c.moments.end(), static_cast<std::size_t>(watch.next(std::chrono::milliseconds(5))),
                          Clock::now());
     ::waitpid(child, nullptr, 0);
-    c.saved = contents(folder.path / "data/価格データ.TXT").value_or("");
+    c.saved = fileBytes(folder.path / "data/価格データ.TXT").value_or("");
     addVersionsOfEachCommand(c);
     return c;
 }
@@ -197,7 +186,7 @@ std::string checkAfterKill(const fs::path& folder, const SetupFiles& old, const 
         return "the files are not as one command left them or the next leaves them";
     for (const std::string& file : DATA_FILES)
         newFiles += now.at(file) != old.files.at(file) ? 1 : 0;
-    if (auto backup = contents(folder / BACKUP); backup && backup != c.saved)
+    if (auto backup = fileBytes(folder / BACKUP); backup && backup != c.saved)
         return "a backup copy that is not whole";
     if (std::vector<Warning> warnings = nextStartWarnings(folder); !warnings.empty())
         return "the next start warned: " + warnings[0].caption + " " + warnings[0].text;

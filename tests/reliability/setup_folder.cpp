@@ -1,5 +1,7 @@
 #include "setup_folder.h"
 
+#include "support/disk_files.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -15,10 +17,7 @@ SetupFiles readSetup(const fs::path& folder) {
             setup.folders.push_back(path + "/");
             continue;
         }
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        setup.files[path] = bytes.str();
+        setup.files[path] = kedravo::test::fileBytes(entry.path()).value_or("");
     }
     return setup;
 }

@@ -1,5 +1,6 @@
 // The backup copy at exit and the lock on the data folder.
 #include "store/data_files.h"
+#include "support/cases.h"
 #include "test_services.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(Backup, CopiesThePriceDataUnderATimeStampedName) {
         {"saved file gone", 1, "/backup/", "/gone/価格データ.TXT", nullptr, "バックアップエラー",
          "/gone/価格データ.TXT"},
     };
-    for (const Case& c : cases) {
+    kedravo::test::eachCase(cases, [&](const Case& c) {
         TestStore store;
         store.files.addFolder("/backup/");
         store.files.addFolder("/full/");
@@ -42,15 +43,14 @@ TEST(Backup, CopiesThePriceDataUnderATimeStampedName) {
         t->BACKUP_DIR = c.folder;
         データバックアップ_SUB(*t, store.services, c.saved);
         EXPECT_EQ(store.files.contents((c.copy ? c.copy : c.folder) + STAMPED),
-                  c.copy ? std::optional<std::string>("price data") : std::nullopt)
-            << c.name;
-        ASSERT_EQ(store.warner.shown.size(), c.caption ? 1u : 0u) << c.name;
+                  c.copy ? std::optional<std::string>("price data") : std::nullopt);
+        ASSERT_EQ(store.warner.shown.size(), c.caption ? 1u : 0u);
         if (c.caption) {
-            EXPECT_EQ(store.warner.shown[0].first, c.caption) << c.name;
+            EXPECT_EQ(store.warner.shown[0].first, c.caption);
             EXPECT_NE(store.warner.shown[0].second.find(c.told), std::string::npos)
-                << c.name << ": " << store.warner.shown[0].second;
+                << "" << store.warner.shown[0].second;
         }
-    }
+    });
 }
 
 TEST(Backup, FolderWarningNamesTheFolderOnItsSecondLine) {

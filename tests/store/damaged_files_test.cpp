@@ -6,6 +6,7 @@
 #include "store/data_files.h"
 #include "store/environment_file.h"
 #include "store/price_data_file.h"
+#include "support/cases.h"
 #include "test_services.h"
 
 #include <gtest/gtest.h>
@@ -53,37 +54,38 @@ TEST(DamagedFiles, PriceDataKeepsWhatWasReadAndThePreservedFile) {
         {"bytes that are not code page 932", cp932(PAGE0_HEAD) + " 1 \r\n1.5\xa0, 0 , 0 \r\n", 6, 0, true},
         {"unclosed quote", cp932("バージョン,200\r\n******\r\nページ名,\"ドル円\r\n"), 3, 0, false},
     };
-    for (const Case& c : cases) {
+    kedravo::test::eachCase(cases, [&](const Case& c) {
         TestStore store;
         store.files.seed(PRICE_FILE, c.bytes);
         auto t = std::make_unique<Tables>();
         readPriceData(*t, store.services);
-        ASSERT_EQ(store.warner.shown.size(), 1u) << c.name;
+        ASSERT_EQ(store.warner.shown.size(), 1u);
         const std::string& text = store.warner.shown[0].second;
         EXPECT_NE(text.find(std::string("/cwd/") + PRICE_FILE + "の" + std::to_string(c.line) + "行目"),
                   std::string::npos)
-            << c.name << ": " << text;
-        EXPECT_NE(text.find(std::string("/cwd/") + PRICE_FILE + KEPT_SUFFIX), std::string::npos) << c.name;
-        EXPECT_EQ(store.files.contents(PRICE_FILE + KEPT_SUFFIX), c.bytes) << c.name;
-        EXPECT_EQ(t->LINE_COUNT[0], c.lineCount) << c.name;
-        EXPECT_EQ(t->PAGE_NAME[0], c.nameRead ? "ドル円" : "") << c.name;
-    }
+            << "" << text;
+        EXPECT_NE(text.find(std::string("/cwd/") + PRICE_FILE + KEPT_SUFFIX), std::string::npos);
+        EXPECT_EQ(store.files.contents(PRICE_FILE + KEPT_SUFFIX), c.bytes);
+        EXPECT_EQ(t->LINE_COUNT[0], c.lineCount);
+        EXPECT_EQ(t->PAGE_NAME[0], c.nameRead ? "ドル円" : "");
+    });
 }
 
 TEST(DamagedFiles, BasicDataKeepsTheTimeFramesReadInFull) {
     const std::pair<const char*, int> cases[] = {{" 21 \r\n", 0}, {" 3 \r\n日足\r\n週足\r\n", 2}, {"-1 \r\n", 0}};
     for (const auto& [tail, count] : cases) {
+        SCOPED_TRACE(tail);
         TestStore store;
         std::string bytes =
             cp932("バージョン,200\r\n" + std::string(20, '*') + "\r\nページ名,ドル円\r\nスプレッド,0.02\r\n" + tail);
         store.files.seed(BASIC_FILE, bytes);
         auto t = std::make_unique<Tables>();
         readBasicData(*t, store.services);
-        ASSERT_EQ(store.warner.shown.size(), 1u) << tail;
-        EXPECT_EQ(t->TF_COUNT[0], count) << tail;
-        EXPECT_EQ(t->PAGE_SPREAD[0], "0.02") << tail;
-        EXPECT_EQ(t->PAGE_SPREAD[1], "0.01") << tail << ": a page the file did not give";
-        EXPECT_EQ(store.files.contents(BASIC_FILE + KEPT_SUFFIX), bytes) << tail;
+        ASSERT_EQ(store.warner.shown.size(), 1u);
+        EXPECT_EQ(t->TF_COUNT[0], count);
+        EXPECT_EQ(t->PAGE_SPREAD[0], "0.02");
+        EXPECT_EQ(t->PAGE_SPREAD[1], "0.01") << "a page the file did not give";
+        EXPECT_EQ(store.files.contents(BASIC_FILE + KEPT_SUFFIX), bytes);
     }
 }
 
@@ -112,7 +114,7 @@ TEST(DamagedFiles, AFileCutAtItsEndIsToldEvenWhenItsFieldsRead) {
         {"price data whole", PRICE_FILE, price, 0},
         {"environment with LF alone", ENVIRONMENT_FILE, lfAlone, 0},
     };
-    for (const auto& c : cases) {
+    kedravo::test::eachCase(cases, [&](const auto& c) {
         TestStore store;
         store.files.seed(c.file, c.bytes);
         auto t = std::make_unique<Tables>();
@@ -120,15 +122,15 @@ TEST(DamagedFiles, AFileCutAtItsEndIsToldEvenWhenItsFieldsRead) {
         readBasicData(*t, store.services);
         readPriceData(*t, store.services);
         if (c.lastLine == 0) {
-            EXPECT_TRUE(store.warner.shown.empty()) << c.name;
-            continue;
+            EXPECT_TRUE(store.warner.shown.empty());
+            return;
         }
-        ASSERT_EQ(store.warner.shown.size(), 1u) << c.name;
+        ASSERT_EQ(store.warner.shown.size(), 1u);
         EXPECT_NE(store.warner.shown[0].second.find(std::string(c.file) + "の" + std::to_string(c.lastLine) + "行目"),
                   std::string::npos)
-            << c.name << ": " << store.warner.shown[0].second;
-        EXPECT_EQ(store.files.contents(c.file + KEPT_SUFFIX), c.bytes) << c.name;
-    }
+            << "" << store.warner.shown[0].second;
+        EXPECT_EQ(store.files.contents(c.file + KEPT_SUFFIX), c.bytes);
+    });
 }
 
 TEST(DamagedFiles, AFileThatCannotBeReadIsMovedOutOfTheWay) {
@@ -185,20 +187,21 @@ TEST(Environment, VersionTestsDecideWhatIsRead) {
         {"missing positions", environment("200", "/data/", 7), "/data/", 3, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         TestStore store;
         store.files.seed(ENVIRONMENT_FILE, c.bytes);
         auto t = std::make_unique<Tables>();
         FixedWindows windows;
         readEnvironment(*t, store.services, windows);
-        EXPECT_EQ(t->DATA_DIR, c.dataDir) << c.name;
-        EXPECT_EQ(t->BACKUP_ON, c.windowsMoved > 0 ? 1 : 0) << c.name;
+        EXPECT_EQ(t->DATA_DIR, c.dataDir);
+        EXPECT_EQ(t->BACKUP_ON, c.windowsMoved > 0 ? 1 : 0);
         for (int w = 0; w < WINDOW_COUNT; ++w) {
             platform::Position expected =
                 w < c.windowsMoved ? platform::Position{20 * w + 10, 20 * w + 20} : platform::Position{};
-            EXPECT_EQ(windows.at[w], expected) << c.name << ", window " << w;
+            EXPECT_EQ(windows.at[w], expected) << ", window " << w;
         }
-        EXPECT_EQ(store.warner.shown.size(), c.warned ? 1u : 0u) << c.name;
-        EXPECT_EQ(store.files.contents(ENVIRONMENT_FILE + KEPT_SUFFIX).has_value(), c.warned) << c.name;
+        EXPECT_EQ(store.warner.shown.size(), c.warned ? 1u : 0u);
+        EXPECT_EQ(store.files.contents(ENVIRONMENT_FILE + KEPT_SUFFIX).has_value(), c.warned);
     }
 }
 

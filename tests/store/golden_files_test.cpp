@@ -1,6 +1,8 @@
 // The files as the format lays them out, byte for byte: written from the tables and read back into them.
 #include "random_tables.h"
 #include "store/data_files.h"
+#include "support/disk_files.h"
+#include "support/tables_builder.h"
 #include "test_services.h"
 
 #include <fstream>
@@ -10,11 +12,10 @@
 namespace kedravo::store::test {
 namespace {
 
+using kedravo::test::putPage;
+
 std::string golden(const std::string& name) {
-    std::ifstream in(std::string(STORE_GOLDEN_DIR) + "/" + name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return kedravo::test::fileBytes(std::string(STORE_GOLDEN_DIR) + "/" + name).value_or("");
 }
 
 // Names the first byte that differs, and its line, rather than dumping both files.
@@ -32,18 +33,6 @@ std::string golden(const std::string& name) {
                                          << byte(expected) << ", written " << byte(actual);
 }
 
-void addLine(Tables& t, int p, const char* price, int tf, int cross) {
-    int j = t.LINE_COUNT[p]++;
-    t.LINE_PRICE[p][j] = price;
-    t.LINE_TF[p][j] = static_cast<std::int16_t>(tf);
-    t.LINE_CROSS[p][j] = static_cast<std::int16_t>(cross);
-}
-
-void addTimeFrames(Tables& t, int p, std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        t.TF_NAME[p][t.TF_COUNT[p]++] = name;
-}
-
 std::unique_ptr<Tables> emptyPages() {
     auto t = std::make_unique<Tables>();
     t->PAGE_SPREAD.fill("0.01");
@@ -53,37 +42,32 @@ std::unique_ptr<Tables> emptyPages() {
 
 std::unique_ptr<Tables> pricesWithLines() {
     auto t = emptyPages();
-    t->PAGE_NAME[0] = "ドル円";
-    t->CUR_PRICE[0] = "112.5";
-    t->CUR_PRICE_TIME[0] = "2016/03/01_09:30:05";
-    addLine(*t, 0, "1.2345", 2, 0);
-    addLine(*t, 0, "110.05", 0, 12);
-    addLine(*t, 0, "99.9", 1, 32765);
-    t->PAGE_NAME[3] = "ユーロ,円";
-    addLine(*t, 3, "1:2", 0, 1);
+    putPage(*t, 0,
+            {.timeFrames = {},
+             .price = "112.5",
+             .time = "2016/03/01_09:30:05",
+             .lines = {{"1.2345", 2, 0}, {"110.05", 0, 12}, {"99.9", 1, 32765}}});
+    putPage(*t, 3, {.name = "ユーロ,円", .timeFrames = {}, .lines = {{"1:2", 0, 1}}});
     return t;
 }
 
 std::unique_ptr<Tables> fullLastPage() {
-    auto t = emptyPages();
-    t->PAGE_NAME[9] = "ポンド";
-    t->CUR_PRICE[9] = "150.00";
-    t->CUR_PRICE_TIME[9] = "2016/12/31_23:59:59";
+    std::vector<kedravo::test::Line> lines;
     for (int j = 0; j < LINE_MAX; ++j) {
         char price[16];
         std::snprintf(price, sizeof price, "%d.%02d", 100 + j / 100, j % 100);
-        addLine(*t, 9, price, j % 20, j);
+        lines.push_back({price, static_cast<std::int16_t>(j % 20), static_cast<std::int16_t>(j)});
     }
+    auto t = emptyPages();
+    putPage(*t, 9,
+            {.name = "ポンド", .timeFrames = {}, .price = "150.00", .time = "2016/12/31_23:59:59", .lines = lines});
     return t;
 }
 
 std::unique_ptr<Tables> timeFrames() {
     auto t = emptyPages();
-    t->PAGE_NAME[0] = "ドル円";
-    addTimeFrames(*t, 0, {"日足", "4時間足", "1:00"});
-    t->PAGE_NAME[5] = " 先頭に空白";
-    t->PAGE_SPREAD[5] = "0.5";
-    addTimeFrames(*t, 5, {"週足"});
+    putPage(*t, 0, {.timeFrames = {"日足", "4時間足", "1:00"}});
+    putPage(*t, 5, {.name = " 先頭に空白", .timeFrames = {"週足"}, .spread = "0.5"});
     return t;
 }
 

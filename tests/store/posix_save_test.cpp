@@ -6,6 +6,7 @@
 #include "store/data_files.h"
 #include "store/price_data_file.h"
 #include "store/safe_write.h"
+#include "support/disk_files.h"
 #include "test_services.h"
 
 #include <chrono>
@@ -24,22 +25,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TempFolder {
-    fs::path path;
-    explicit TempFolder(const fs::path& parent = fs::temp_directory_path()) {
-        std::string pattern = (parent / "kedravo-store-XXXXXX").string();
-        path = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(path); }
+using kedravo::test::fileBytes;
+
+struct TempFolder : kedravo::test::TemporaryFolder {
+    using TemporaryFolder::TemporaryFolder;
     std::string dataDir() const { return path.string() + "/"; }
 };
-
-std::string fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 struct PosixStore {
     platform::PosixFileSystem files;
@@ -85,7 +76,7 @@ TEST(PosixSave, AKilledSaveLeavesTheOldOrTheNewFile) {
         ::kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 
-        std::string now = fileBytes(folder.path / PRICE_FILE);
+        std::string now = fileBytes(folder.path / PRICE_FILE).value_or("");
         ASSERT_TRUE(now == bytes[0] || now == bytes[1]) << "kill " << kill << ", seed " << seed;
         ++seen[now == bytes[1]];
         if (kill % 10 != 0)
@@ -137,7 +128,7 @@ TEST(PosixSave, ALeftoverOfAKilledSaveIsIgnoredAndThenRemoved) {
     t->DATA_DIR = folder.dataDir();
     PosixStore store;
     価格データW_SUB(*t, store.services);
-    std::string saved = fileBytes(folder.path / PRICE_FILE);
+    std::string saved = fileBytes(folder.path / PRICE_FILE).value_or("");
     std::ofstream(temporaryPath((folder.path / PRICE_FILE).string()), std::ios::binary) << "half a fi";
 
     auto back = std::make_unique<Tables>();

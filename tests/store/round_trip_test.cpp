@@ -1,6 +1,7 @@
 // Whatever the tables hold, the three files give it back unchanged.
 #include "random_tables.h"
 #include "store/data_files.h"
+#include "support/cases.h"
 #include "test_services.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,10 @@ TEST(RoundTrip, RandomTablesSurviveAllThreeFiles) {
 }
 
 TEST(RoundTrip, TextsTheFilesCannotHoldAreReplacedAndTold) {
-    const std::tuple<const char*, const char*> cases[] = {
+    const struct {
+        const char* name;
+        const char* stored;
+    } cases[] = {
         {"\"引用\"", "＂引用＂"},
         {"a\"b", "a＂b"},
         {"caf\xc3\xa9", "caf？"},
@@ -40,20 +44,20 @@ TEST(RoundTrip, TextsTheFilesCannotHoldAreReplacedAndTold) {
          "100",
          "？100"},
     };
-    for (const auto& [name, stored] : cases) {
+    kedravo::test::eachCase(cases, [](const auto& c) {
         TestStore store;
         auto t = std::make_unique<Tables>();
-        t->PAGE_NAME[4] = name;
+        t->PAGE_NAME[4] = c.name;
         価格データW_SUB(*t, store.services);
-        EXPECT_EQ(t->PAGE_NAME[4], stored) << name;
-        ASSERT_EQ(store.warner.shown.size(), 1u) << name;
+        EXPECT_EQ(t->PAGE_NAME[4], c.stored);
+        ASSERT_EQ(store.warner.shown.size(), 1u);
         EXPECT_EQ(store.warner.shown[0].first, "保存警告");
-        EXPECT_NE(store.warner.shown[0].second.find(std::string("5ページのページ名「") + stored), std::string::npos);
+        EXPECT_NE(store.warner.shown[0].second.find(std::string("5ページのページ名「") + c.stored), std::string::npos);
 
         auto back = std::make_unique<Tables>();
         readPriceData(*back, store.services);
-        EXPECT_EQ(back->PAGE_NAME[4], stored) << name;
-    }
+        EXPECT_EQ(back->PAGE_NAME[4], c.stored);
+    });
 }
 
 TEST(RoundTrip, FolderNamesTheEnvironmentCannotHoldAreLeftForTheQuestion) {

@@ -6,6 +6,7 @@
 #include "store/file_save.h"
 #include "store/price_data_file.h"
 #include "store/safe_write.h"
+#include "support/cases.h"
 #include "test_services.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +92,7 @@ TEST(SaveFaults, StepsThatKeepFailingEndInAnEmergencyCopy) {
         {"rename", Op::RenameOver, IoError::Failed, "価格データ削除エラー", false},
         {"folder flush", Op::FlushFolder, IoError::Failed, "書込みエラー", true},
     };
-    for (const Case& c : cases) {
+    kedravo::test::eachCase(cases, [&](const Case& c) {
         Save save;
         save.store.files.fault = [&](const Operation& o) {
             return o.op == c.op && o.path.starts_with(DATA) ? c.error : IoError::None;
@@ -99,14 +100,14 @@ TEST(SaveFaults, StepsThatKeepFailingEndInAnEmergencyCopy) {
         save.run();
         auto& shown = save.store.warner.shown;
         std::size_t retries = c.retryCaption ? SAVE_ATTEMPTS - 1 : 0;
-        ASSERT_EQ(shown.size(), retries + 1) << c.name;
+        ASSERT_EQ(shown.size(), retries + 1);
         for (std::size_t i = 0; i < retries; ++i)
-            EXPECT_EQ(shown[i].first, c.retryCaption) << c.name;
-        EXPECT_EQ(shown.back().first, "保存エラー") << c.name;
+            EXPECT_EQ(shown[i].first, c.retryCaption);
+        EXPECT_EQ(shown.back().first, "保存エラー");
         EXPECT_NE(shown.back().second.find(EMERGENCY), std::string::npos) << c.name << shown.back().second;
-        EXPECT_EQ(save.store.files.contents(EMERGENCY), save.newBytes) << c.name;
-        EXPECT_EQ(save.store.files.contents(PATH), c.newInPlace ? save.newBytes : save.oldBytes) << c.name;
-    }
+        EXPECT_EQ(save.store.files.contents(EMERGENCY), save.newBytes);
+        EXPECT_EQ(save.store.files.contents(PATH), c.newInPlace ? save.newBytes : save.oldBytes);
+    });
 }
 
 TEST(SaveFaults, AVerificationMismatchIsToldWithItsNumberAndWrittenAgain) {

@@ -1,6 +1,8 @@
 // The verification's error numbers: which comparison failed last, as the warning shows it.
 #include "core/cp932.h"
 #include "store/price_data_file.h"
+#include "support/cases.h"
+#include "support/tables_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,22 +10,8 @@ namespace kedravo::store {
 namespace {
 
 std::unique_ptr<Tables> twoPages() {
-    auto t = std::make_unique<Tables>();
-    t->PAGE_NAME[0] = "ドル円";
-    t->CUR_PRICE[0] = "112.5";
-    t->CUR_PRICE_TIME[0] = "T0";
-    t->LINE_COUNT[0] = 2;
-    t->LINE_PRICE[0][0] = "1.5";
-    t->LINE_TF[0][0] = 1;
-    t->LINE_CROSS[0][0] = 3;
-    t->LINE_PRICE[0][1] = "1.6";
-    t->LINE_TF[0][1] = 2;
-    t->LINE_CROSS[0][1] = 4;
-    t->PAGE_NAME[1] = "ポンド";
-    t->CUR_PRICE[1] = "150.1";
-    t->CUR_PRICE_TIME[1] = "T1";
-    t->LINE_COUNT[1] = 1;
-    t->LINE_PRICE[1][0] = "2.5";
+    auto t = kedravo::test::tablesWith({.price = "112.5", .time = "T0", .lines = {{"1.5", 1, 3}, {"1.6", 2, 4}}});
+    kedravo::test::putPage(*t, 1, {.name = "ポンド", .price = "150.1", .time = "T1", .lines = {{"2.5"}}});
     return t;
 }
 
@@ -58,18 +46,18 @@ TEST(Verification, ReportsTheNumberOfTheLastMismatch) {
     };
     auto t = twoPages();
     std::string image = priceDataImage(*t);
-    for (const Case& c : cases) {
+    kedravo::test::eachCase(cases, [&](const Case& c) {
         std::string changed = image;
         for (const Change& change : c.changes) {
             std::size_t at = changed.find(change.from);
-            ASSERT_NE(at, std::string::npos) << c.name;
+            ASSERT_NE(at, std::string::npos);
             if (change.to)
                 changed.replace(at, std::string(change.from).size(), change.to);
             else
                 changed.resize(at);
         }
-        EXPECT_EQ(verifyPriceData(*t, utf8ToCp932(changed).text), c.number) << c.name;
-    }
+        EXPECT_EQ(verifyPriceData(*t, utf8ToCp932(changed).text), c.number);
+    });
 }
 
 } // namespace

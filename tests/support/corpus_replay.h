@@ -1,9 +1,8 @@
 #pragma once
 // A fuzzer's corpus replayed through its harness in the ordinary test build, under its sanitizers.
-#include <filesystem>
-#include <fstream>
+#include "support/disk_files.h"
+
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string_view>
 
 namespace kedravo::test {
@@ -12,11 +11,8 @@ namespace kedravo::test {
 template <class Harness> int replayCorpus(const std::filesystem::path& folder, Harness harness) {
     int inputs = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
         SCOPED_TRACE(entry.path().filename().string());
-        harness(std::string_view(bytes.str()));
+        harness(std::string_view(fileBytes(entry.path()).value_or("")));
         ++inputs;
     }
     return inputs;

@@ -2,6 +2,7 @@
 #include "memory_file_system.h"
 #include "platform/scripted/fixed_clock.h"
 #include "platform/system_clock.h"
+#include "support/disk_files.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,19 +18,14 @@ using store::test::MemoryFileSystem;
 const std::filesystem::path SETUP = std::filesystem::path(SCENARIO_SETUPS) / "csv_trading";
 const std::string PRICE_FILE = "data/価格データ.TXT";
 
-std::string bytesOf(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using kedravo::test::fileBytes;
 
 // The trading setup: KANKYO.TXT naming data/, the page ドル円 with eight lines, and the CSV files beside them.
 void seedSetup(MemoryFileSystem& files) {
     files.addFolder("/cwd/data/");
     for (const auto& entry : std::filesystem::recursive_directory_iterator(SETUP))
         if (entry.is_regular_file())
-            files.seed(std::filesystem::relative(entry.path(), SETUP).generic_string(), bytesOf(entry.path()));
+            files.seed(std::filesystem::relative(entry.path(), SETUP).generic_string(), *fileBytes(entry.path()));
 }
 
 struct Case {

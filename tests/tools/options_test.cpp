@@ -1,4 +1,5 @@
 #include "options.h"
+#include "support/cases.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -55,16 +56,16 @@ TEST(Options, ReadsTheCommandLine) {
          {},
          "--shots needs --toolkit qt or win32: the headless toolkit draws nothing"},
     };
-    for (const OptionsCase& c : cases) {
+    kedravo::test::eachCase(cases, [&](const OptionsCase& c) {
         ParsedOptions parsed = parseOptions(c.arguments, c.built);
-        EXPECT_EQ(parsed.error, c.error) << c.name;
-        ASSERT_EQ(parsed.options.has_value(), std::string(c.error).empty()) << c.name;
+        EXPECT_EQ(parsed.error, c.error);
+        ASSERT_EQ(parsed.options.has_value(), std::string(c.error).empty());
         if (parsed.options) {
-            EXPECT_EQ(parsed.options->script, "a.script") << c.name;
-            EXPECT_EQ(parsed.options->backend, c.backend) << c.name;
-            EXPECT_EQ(parsed.options->shots, c.shots) << c.name;
+            EXPECT_EQ(parsed.options->script, "a.script");
+            EXPECT_EQ(parsed.options->backend, c.backend);
+            EXPECT_EQ(parsed.options->shots, c.shots);
         }
-    }
+    });
 }
 
 } // namespace

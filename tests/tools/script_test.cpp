@@ -1,5 +1,6 @@
 #include "../platform/test_catalogue.h"
 #include "script.h"
+#include "support/cases.h"
 
 #include <gtest/gtest.h>
 
@@ -48,12 +49,12 @@ TEST(ParseScript, NamesTheLineAndWhatIsWrong) {
         {"a surrogate", "start\ntype NAME \xed\xa0\x80", 2, "not UTF-8 text"},
         {"past U+10FFFF", "start\ntype NAME \xf4\x90\x80\x80", 2, "not UTF-8 text"},
     };
-    for (const ErrorCase& c : cases) {
+    kedravo::test::eachCase(cases, [&](const ErrorCase& c) {
         Script script = parseScript(c.script, testCatalogue());
-        ASSERT_TRUE(script.error.has_value()) << c.name;
-        EXPECT_EQ(script.error->line, c.line) << c.name;
-        EXPECT_EQ(script.error->message, c.message) << c.name;
-    }
+        ASSERT_TRUE(script.error.has_value());
+        EXPECT_EQ(script.error->line, c.line);
+        EXPECT_EQ(script.error->message, c.message);
+    });
 }
 
 TEST(ParseScript, ReadsEveryCommand) {

@@ -1,6 +1,6 @@
+#include "support/screen.h"
 #include "ui/backup_switch.h"
 #include "ui/controls.h"
-#include "ui_fixture.h"
 
 #include <gtest/gtest.h>
 

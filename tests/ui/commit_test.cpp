@@ -1,4 +1,5 @@
-#include "program_session.h"
+#include "store/data_files.h"
+#include "support/program_session.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,6 @@ const std::string POSTPONED =
     message("保存エラー", PRICE_PATH + "に保存できませんでした（書込みまたは読込みが許可されていません）。\r\n次の変更"
                                        "の時と終了の時に再度保存します。");
 
-void registerPrice(Session& s, const std::string& price) {
-    s.type(EDIT5, price);
-    s.click(BUTTON6);
-}
-
 // A data folder that takes no new file until `open` is set.
 void blockSaves(store::test::MemoryFileSystem& files, const bool& open) {
     files.fault = [&open](const store::test::Operation& o) {
@@ -27,18 +23,17 @@ void blockSaves(store::test::MemoryFileSystem& files, const bool& open) {
 
 TEST(Commit, ASaveThatFailsIsToldOnceAChangeAndMadeGoodByTheNextChange) {
     store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足"}, {{"112.5", 0, 1}});
+    prepareFiles(files, *earlierRun({.timeFrames = {"日足"}, .lines = {{"112.5", 0, 1}}}));
     const std::string before = *files.contents(PRICE_PATH);
     bool open = false;
     blockSaves(files, open);
     Session s(files);
-    s.click(BUTTON1);
-    registerPrice(s, "112.6");
-    registerPrice(s, "113");
+    s.registerPastPrice("112.6");
+    s.registerPastPrice("113");
     EXPECT_EQ(s.messages(), POSTPONED + POSTPONED);
     EXPECT_EQ(*files.contents(PRICE_PATH), before);
     open = true;
-    registerPrice(s, "114");
+    s.registerPastPrice("114");
     const std::string saved = *files.contents(PRICE_PATH);
     for (const char* line : {"112.6, 0 , 0", "113.00, 0 , 0", "114.00, 0 , 0"})
         EXPECT_NE(saved.find(line), std::string::npos) << line;
@@ -46,12 +41,11 @@ TEST(Commit, ASaveThatFailsIsToldOnceAChangeAndMadeGoodByTheNextChange) {
 
 TEST(Commit, AtExitTheEmergencyCopyHoldsWhatNoSaveDuringTheSessionCouldStore) {
     store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足"}, {});
+    prepareFiles(files, *earlierRun({.timeFrames = {"日足"}}));
     const bool open = false;
     blockSaves(files, open);
     Session s(files);
-    s.click(BUTTON1);
-    registerPrice(s, "112.6");
+    s.registerPastPrice("112.6");
     s.click(BUTTON7);
     ASSERT_EQ(s.toolkit.closeWindow(MAINFORM), platform::Refusal::None);
     const std::optional<std::string> copy = files.contents("/cwd/160301_093005価格データ.TXT");
@@ -68,17 +62,16 @@ TEST(Commit, AHandlerThatChangesNothingWritesNothing) {
         {"a deletion with no row selected", [](Session& s) { s.click(BUTTON14), s.click(BUTTON12); }},
         {"a shift without a time frame",
          [](Session& s) { s.click(BUTTON17), s.type(EDIT9, "100"), s.click(BUTTON15); }},
-        {"an unusable past price", [](Session& s) { s.click(BUTTON1), registerPrice(s, "abc"); }},
+        {"an unusable past price", [](Session& s) { s.registerPastPrice("abc"); }},
         {"page settings closed unchanged", [](Session& s) { s.click(BUTTON10), s.click(BUTTON9); }},
     };
     for (const auto& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, {"日足"}, {{"112.5", 0, 1}});
-        Session s(files);
-        const std::size_t operations = files.log.size();
+        SCOPED_TRACE(c.name);
+        Session s({.timeFrames = {"日足"}, .lines = {{"112.5", 0, 1}}});
+        const std::size_t operations = s.files.log.size();
         c.act(s);
-        EXPECT_EQ(files.log.size(), operations) << c.name;
-        EXPECT_EQ(s.toolkit.menu(MAINFORM).front().enabled, false) << c.name;
+        EXPECT_EQ(s.files.log.size(), operations);
+        EXPECT_EQ(s.toolkit.menu(MAINFORM).front().enabled, false);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "program_session.h"
+#include "support/program_session.h"
 
 namespace kedravo::ui::test {
 namespace {
@@ -7,9 +7,7 @@ namespace {
 const std::vector<Line> PAGE = {{"113.00", 0, 1}, {"112.75", 1, 2}, {"112.5", 0, 0}, {"112.25", 1, 3}};
 
 TEST(Deletion, OpeningListsThePageAndLocksTheMainWindow) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足", "4h"}, PAGE);
-    Session s(files);
+    Session s({.lines = PAGE});
     s.click(BUTTON14);
     EXPECT_EQ(s.t().FORM5_OPEN, 1);
     EXPECT_TRUE(s.toolkit.isVisible(FORM5));
@@ -36,25 +34,22 @@ TEST(Deletion, DeletesExactlyTheSelectedRows) {
         {"a row clicked twice", 0, {1, 1}, PAGE},
     };
     for (const auto& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, {"日足", "4h"}, PAGE);
-        Session s(files);
+        SCOPED_TRACE(c.name);
+        Session s({.lines = PAGE});
         s.click(BUTTON14);
         s.pick(COMBO6, c.filter);
         for (const int row : c.rows)
             s.clickRow(LIST2, row);
         s.click(BUTTON12);
-        EXPECT_EQ(s.lines(), c.left) << c.name;
-        EXPECT_EQ(s.toolkit.selected(COMBO6), 0) << c.name;
-        EXPECT_EQ(s.toolkit.itemCount(LIST2), static_cast<int>(c.left.size())) << c.name;
-        EXPECT_EQ(s.toolkit.selected(LIST2), -1) << c.name;
+        EXPECT_EQ(s.lines(), c.left);
+        EXPECT_EQ(s.toolkit.selected(COMBO6), 0);
+        EXPECT_EQ(s.toolkit.itemCount(LIST2), static_cast<int>(c.left.size()));
+        EXPECT_EQ(s.toolkit.selected(LIST2), -1);
     }
 }
 
 TEST(Deletion, SelectionSurvivesTheShiftWindowOpeningWithItsOwnRows) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足", "4h"}, PAGE);
-    Session s(files);
+    Session s({.lines = PAGE});
     s.click(BUTTON14);
     s.pick(COMBO6, 2);
     s.clickRow(LIST2, 0);
@@ -67,9 +62,7 @@ TEST(Deletion, SelectionSurvivesTheShiftWindowOpeningWithItsOwnRows) {
 }
 
 TEST(Deletion, DeletingEveryLineKeepsTheWindowOpenAndReopensEmpty) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足", "4h"}, PAGE);
-    Session s(files);
+    Session s({.lines = PAGE});
     s.click(BUTTON14);
     for (int row = 0; row < 4; ++row)
         s.clickRow(LIST2, row);

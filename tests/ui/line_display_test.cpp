@@ -1,18 +1,18 @@
+#include "support/screen.h"
 #include "ui/controls.h"
 #include "ui/line_display.h"
 #include "ui/main_window.h"
-#include "ui_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace kedravo::ui::test {
 namespace {
 
-const std::vector<PageLine> TWO_LINES = {{"112.00", 1, 0}, {"112.5", 0, 1}};
+const std::vector<Line> TWO_LINES = {{"112.00", 1, 0}, {"112.5", 0, 1}};
 
 // Page 0 on screen with its current price between its two lines.
 void showTwoLines(Screen& s) {
-    addPage(s.t, 0, "ドル円", "112.25", TWO_LINES);
+    putPage(s.t, 0, {.price = "112.25", .lines = TWO_LINES});
     COMBO1SET_SUB(s.c);
     WND1SET_SUB(s.c);
 }

@@ -1,6 +1,6 @@
+#include "support/screen.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
-#include "ui_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -32,26 +32,26 @@ TEST(MainWindow, EnablesItsControlsAsThePagesAndTheOpenWindowsRequire) {
         {"no page in use", [](Screen& s) { showFirstPage(s); }, {"BUTTON10"}},
         {"a page without lines",
          [](Screen& s) {
-             addPage(s.t, 0, "ドル円", "", {});
+             putPage(s.t, 0, {});
              showFirstPage(s);
          },
          {"COMBO1", "COMBO5", "RADIO1", "RADIO2", "CHECK1", "BUTTON1", "BUTTON2", "BUTTON10"}},
         {"a page with lines",
          [](Screen& s) {
-             addPage(s.t, 0, "ドル円", "", {{"112.5", 0, 0}});
+             putPage(s.t, 0, {.lines = {{"112.5", 0, 0}}});
              showFirstPage(s);
          },
          {"COMBO1", "COMBO5", "RADIO1", "RADIO2", "CHECK1", "BUTTON1", "BUTTON2", "BUTTON10", "BUTTON14", "BUTTON17"}},
         {"a secondary window opened",
          [](Screen& s) {
-             addPage(s.t, 0, "ドル円", "", {{"112.5", 0, 0}});
+             putPage(s.t, 0, {.lines = {{"112.5", 0, 0}}});
              showFirstPage(s);
              WND1ENA_SUB(s.c, false);
          },
          {"BUTTON1", "BUTTON2", "BUTTON14", "BUTTON17"}},
         {"the first page in use comes after an unused one",
          [](Screen& s) {
-             addPage(s.t, 4, "ユーロ円", "", {{"160.5", 1, 2}});
+             putPage(s.t, 4, {.name = "ユーロ円", .lines = {{"160.5", 1, 2}}});
              showFirstPage(s);
          },
          {"COMBO1", "COMBO5", "RADIO1", "RADIO2", "CHECK1", "BUTTON1", "BUTTON2", "BUTTON10", "BUTTON14", "BUTTON17"}},
@@ -76,7 +76,7 @@ TEST(MainWindow, EnablesTheChoosingControlsAgainOnlyOnceNoSecondaryWindowIsOpen)
     };
     for (const ReopenCase& c : cases) {
         Screen s;
-        addPage(s.t, 0, "ドル円", "", {{"112.5", 0, 0}});
+        putPage(s.t, 0, {.lines = {{"112.5", 0, 0}}});
         showFirstPage(s);
         WND1ENA_SUB(s.c, false);
         s.t.FORM2_OPEN = c.FORM2_OPEN;
@@ -105,7 +105,7 @@ TEST(MainWindow, ForcesTheSellingSideAndAllTimeFramesRebuildingOnlyWhenEitherCha
     };
     for (const ResetCase& c : cases) {
         Screen s;
-        addPage(s.t, 0, "ドル円", "", {{"112.5", 0, 0}});
+        putPage(s.t, 0, {.lines = {{"112.5", 0, 0}}});
         showFirstPage(s);
         s.toolkit.setChecked(RADIO1, !c.buying);
         s.toolkit.setChecked(RADIO2, c.buying);
@@ -121,9 +121,9 @@ TEST(MainWindow, ForcesTheSellingSideAndAllTimeFramesRebuildingOnlyWhenEitherCha
 
 TEST(MainWindow, ListsTheNamedPagesInPageOrderWithoutChangingTheCurrentPage) {
     Screen s;
-    addPage(s.t, 9, "ポンド円", "", {});
-    addPage(s.t, 3, "ユーロ円", "", {});
-    addPage(s.t, 0, "ドル円", "", {});
+    putPage(s.t, 9, {.name = "ポンド円"});
+    putPage(s.t, 3, {.name = "ユーロ円"});
+    putPage(s.t, 0, {});
     s.t.CUR_PAGE = 5;
     COMBO1SET_SUB(s.c);
     EXPECT_EQ(s.toolkit.itemCount(COMBO1), 3);
@@ -140,7 +140,7 @@ TEST(MainWindow, ListsTheNamedPagesInPageOrderWithoutChangingTheCurrentPage) {
 
 TEST(MainWindow, RefillingWithNoPageNamedSelectsNothingAndKeepsTheCurrentPage) {
     Screen s;
-    addPage(s.t, 2, "ドル円", "", {});
+    putPage(s.t, 2, {});
     COMBO1SET_SUB(s.c);
     s.t.PAGE_NAME[2].clear();
     s.t.CUR_PAGE = 2;
@@ -152,8 +152,8 @@ TEST(MainWindow, RefillingWithNoPageNamedSelectsNothingAndKeepsTheCurrentPage) {
 
 TEST(MainWindow, ChangingThePageResetsTheFilterAndKeepsTheSide) {
     Screen s;
-    addPage(s.t, 0, "ドル円", "", {{"112.5", 0, 0}});
-    addPage(s.t, 1, "ユーロ円", "", {{"160.5", 1, 3}});
+    putPage(s.t, 0, {.lines = {{"112.5", 0, 0}}});
+    putPage(s.t, 1, {.name = "ユーロ円", .lines = {{"160.5", 1, 3}}});
     s.t.TF_NAME[1][1] = "週足";
     showFirstPage(s);
     s.toolkit.setChecked(RADIO1, false);
@@ -173,7 +173,7 @@ TEST(MainWindow, FillsTheFilterWithAllTimeFramesOfTheCurrentPage) {
         {0, {"全部"}}, {1, {"全部", "日足"}}, {2, {"全部", "日足", "4h"}}};
     for (const auto& [count, items] : cases) {
         Screen s;
-        addPage(s.t, 0, "ドル円", "", {});
+        putPage(s.t, 0, {});
         s.t.TF_COUNT[0] = count;
         COMBO5SET_SUB(s.c);
         std::vector<std::string> shown;

@@ -1,4 +1,6 @@
-#include "program_session.h"
+#include "store/data_files.h"
+#include "support/cases.h"
+#include "support/program_session.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +17,6 @@ std::string told(const std::string& file, const std::string& aside) {
                        "はほかのプログラムによって書き換えられています。\r\n書き換えられたファイルはそのまま"
                        "残し、このプログラムのデータを次のファイルに保存しました。\r\n" +
                        aside);
-}
-
-void registerPrice(Session& s, const std::string& price) {
-    s.click(BUTTON1);
-    s.type(EDIT5, price);
-    s.click(BUTTON6);
-    s.click(BUTTON7);
 }
 
 void setSpread(Session& s, const std::string& spread) {
@@ -48,7 +43,7 @@ TEST(OutsideChanges, AFileSomeoneElseWroteIsKeptAndTheProgramsDataGoBesideIt) {
         {"price data",
          std::string(DATA_DIR) + store::PRICE_FILE,
          ASIDE_PRICE,
-         [](Session& s, int n) { registerPrice(s, n == 0 ? "112.6" : "113.7"); },
+         [](Session& s, int n) { s.registerPastPrice(n == 0 ? "112.6" : "113.7"), s.click(BUTTON7); },
          {"112.6, 0", "113.7, 0"},
          true},
         {"basic data",
@@ -58,33 +53,29 @@ TEST(OutsideChanges, AFileSomeoneElseWroteIsKeptAndTheProgramsDataGoBesideIt) {
          {",0.05\r\n", ",0.07\r\n"},
          false},
     };
-    for (const Case& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, {"日足"}, {{"112.5", 0, 1}});
-        Session s(files);
-        files.seed(c.path, OTHERS);
+    kedravo::test::eachCase(cases, [&](const Case& c) {
+        Session s({.timeFrames = {"日足"}, .lines = {{"112.5", 0, 1}}});
+        s.files.seed(c.path, OTHERS);
         c.change(s, 0);
-        EXPECT_EQ(s.messages(), told(c.path, c.aside)) << c.name;
-        EXPECT_NE(files.contents(c.aside).value_or("").find(c.holds[0]), std::string::npos) << c.name;
+        EXPECT_EQ(s.messages(), told(c.path, c.aside));
+        EXPECT_NE(s.files.contents(c.aside).value_or("").find(c.holds[0]), std::string::npos);
         c.change(s, 1);
         ASSERT_EQ(s.toolkit.closeWindow(MAINFORM), platform::Refusal::None);
-        EXPECT_EQ(s.messages(), told(c.path, c.aside) + (c.savedAtExit ? told(c.path, c.aside) : "")) << c.name;
-        EXPECT_EQ(files.contents(c.path), OTHERS) << c.name;
-        EXPECT_NE(files.contents(c.aside).value_or("").find(c.holds[1]), std::string::npos) << c.name;
-    }
+        EXPECT_EQ(s.messages(), told(c.path, c.aside) + (c.savedAtExit ? told(c.path, c.aside) : ""));
+        EXPECT_EQ(s.files.contents(c.path), OTHERS);
+        EXPECT_NE(s.files.contents(c.aside).value_or("").find(c.holds[1]), std::string::npos);
+    });
 }
 
 TEST(OutsideChanges, AFileThatVanishedIsWrittenAgainAndAnUntouchedOneAsBefore) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足"}, {{"112.5", 0, 1}});
+    Session s({.timeFrames = {"日足"}, .lines = {{"112.5", 0, 1}}});
     const std::string path = std::string(DATA_DIR) + store::PRICE_FILE;
-    Session s(files);
-    registerPrice(s, "112.6");
-    files.remove(path);
-    registerPrice(s, "113.7");
+    s.registerPastPrice("112.6");
+    s.files.remove(path);
+    s.registerPastPrice("113.7");
     EXPECT_EQ(s.messages(), "");
-    EXPECT_NE(files.contents(path).value_or("").find("113.7, 0"), std::string::npos);
-    EXPECT_FALSE(files.contents(ASIDE_PRICE));
+    EXPECT_NE(s.files.contents(path).value_or("").find("113.7, 0"), std::string::npos);
+    EXPECT_FALSE(s.files.contents(ASIDE_PRICE));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "program_session.h"
+#include "support/program_session.h"
 
 namespace kedravo::ui::test {
 namespace {
@@ -32,9 +32,7 @@ std::vector<std::string> numberedNames(int count) {
 }
 
 TEST(PageSettings, OpeningShowsTheFirstSlotAsRegistered) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"5分", "日足"}, {});
-    Session s(files);
+    Session s({.timeFrames = {"5分", "日足"}});
     s.click(RADIO2);
     s.click(BUTTON10);
     EXPECT_TRUE(s.toolkit.isVisible(FORM4));
@@ -63,13 +61,13 @@ TEST(PageSettings, TimeFrameNamesAreTheLinesOfTheNameBox) {
         {"a name wider than the box", "とても長い時間足の名前\n", {"とても長い時間足の名前"}},
     };
     for (const auto& c : cases) {
-        store::test::MemoryFileSystem files;
-        Session s(files);
+        SCOPED_TRACE(c.name);
+        Session s;
         registerSlot(s, 2, "ユーロ", c.typed);
-        EXPECT_EQ(s.timeFrames(2), c.names) << c.name;
-        EXPECT_EQ(s.t().PAGE_NAME[2], "ユーロ") << c.name;
-        EXPECT_EQ(s.t().CUR_PAGE, 2) << c.name;
-        EXPECT_EQ(s.messages(), "") << c.name;
+        EXPECT_EQ(s.timeFrames(2), c.names);
+        EXPECT_EQ(s.t().PAGE_NAME[2], "ユーロ");
+        EXPECT_EQ(s.t().CUR_PAGE, 2);
+        EXPECT_EQ(s.messages(), "");
     }
 }
 
@@ -79,29 +77,27 @@ TEST(PageSettings, SpreadIsStoredCanonicalOrRefusedWithNothingChanged) {
         const char* stored; // empty: refused
     } cases[] = {{"0.010", "0.01"}, {"０．０２", "0.02"}, {"1", "1.00"}, {"0", ""}, {"abc", ""}, {"", ""}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
         // Page 0 has lines but no time frames, as when the basic data file was lost.
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, {}, {{"112.5", 0, 2}});
-        Session s(files);
+        Session s({.timeFrames = {}, .lines = {{"112.5", 0, 2}}});
         registerSlot(s, 4, "ポンド", "日足\n", c.typed);
         if (*c.stored != '\0') {
-            EXPECT_EQ(s.t().PAGE_SPREAD[4], c.stored) << c.typed;
-            EXPECT_EQ(s.toolkit.text(EDIT8), c.stored) << c.typed;
-            EXPECT_EQ(s.t().CUR_PAGE, 4) << c.typed;
+            EXPECT_EQ(s.t().PAGE_SPREAD[4], c.stored);
+            EXPECT_EQ(s.toolkit.text(EDIT8), c.stored);
+            EXPECT_EQ(s.t().CUR_PAGE, 4);
             continue;
         }
-        EXPECT_EQ(s.messages(), message("数値入力のエラー", "スプレッドの値が異常です")) << c.typed;
-        EXPECT_EQ(s.t().CUR_PAGE, 0) << c.typed;
-        EXPECT_EQ(s.t().PAGE_NAME[4], "") << c.typed;
-        EXPECT_EQ(s.t().TF_COUNT[4], 0) << c.typed;
-        EXPECT_EQ(s.lines(0), (std::vector<Line>{{"112.5", 0, 2}})) << c.typed;
-        EXPECT_EQ(s.toolkit.text(EDIT6), "ポンド") << c.typed;
+        EXPECT_EQ(s.messages(), message("数値入力のエラー", "スプレッドの値が異常です"));
+        EXPECT_EQ(s.t().CUR_PAGE, 0);
+        EXPECT_EQ(s.t().PAGE_NAME[4], "");
+        EXPECT_EQ(s.t().TF_COUNT[4], 0);
+        EXPECT_EQ(s.lines(0), (std::vector<Line>{{"112.5", 0, 2}}));
+        EXPECT_EQ(s.toolkit.text(EDIT6), "ポンド");
     }
 }
 
 TEST(PageSettings, NameBoxesRefuseTheDoubleQuote) {
-    store::test::MemoryFileSystem files;
-    Session s(files);
+    Session s;
     s.click(BUTTON10);
     for (const int box : {EDIT6, EDIT7, EDIT8}) {
         s.type(box, "1\"2");
@@ -110,9 +106,7 @@ TEST(PageSettings, NameBoxesRefuseTheDoubleQuote) {
 }
 
 TEST(PageSettings, EmptyNamesCloseThePageAndDeleteItsLines) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足"}, {{"113.00", 0, 1}, {"112.5", 0, 0}});
-    Session s(files);
+    Session s({.timeFrames = {"日足"}, .lines = {{"113.00", 0, 1}, {"112.5", 0, 0}}});
     registerSlot(s, 0, "ドル円", "\n\n");
     EXPECT_EQ(s.messages(), message("設定に関するお知らせ", CLOSED_TEXT));
     EXPECT_EQ(s.t().PAGE_NAME[0], "");
@@ -124,8 +118,7 @@ TEST(PageSettings, EmptyNamesCloseThePageAndDeleteItsLines) {
 }
 
 TEST(PageSettings, DefaultNameAndCancelShowTheRegisteredValues) {
-    store::test::MemoryFileSystem files;
-    Session s(files);
+    Session s;
     registerSlot(s, 2, "", "日足\n4h\n", "0.030");
     EXPECT_EQ(s.t().PAGE_NAME[2], "３ページ");
     EXPECT_EQ(s.toolkit.text(EDIT6), "３ページ");
@@ -140,7 +133,7 @@ TEST(PageSettings, DefaultNameAndCancelShowTheRegisteredValues) {
 
 TEST(PageSettings, ClosingSavesBothFilesSoThatARestartFindsTheSameSettings) {
     store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足"}, {{"113.00", 0, 1}});
+    prepareFiles(files, *earlierRun({.timeFrames = {"日足"}, .lines = {{"113.00", 0, 1}}}));
     {
         Session s(files);
         registerSlot(s, 0, "ドル円", "");

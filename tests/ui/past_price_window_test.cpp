@@ -1,11 +1,10 @@
-#include "program_session.h"
+#include "support/program_session.h"
 
 namespace kedravo::ui::test {
 namespace {
 
 const std::vector<std::string> TIME_FRAMES = {"日足", "4h"};
 const std::vector<Line> PAGE = {{"113.00", 0, 2}, {"112.00", 1, 0}};
-constexpr char STORED_TIME[] = "2024/01/02_03:04:05";
 
 std::vector<Line> fullPage(int n) {
     std::vector<Line> lines;
@@ -16,14 +15,14 @@ std::vector<Line> fullPage(int n) {
 
 TEST(PastPriceWindow, OpeningOffersThePageTimeFramesAndTheRemainingCount) {
     struct Case {
+        const char* name;
         std::vector<std::string> timeFrames;
         std::vector<std::string> offered;
     };
-    const Case cases[] = {{TIME_FRAMES, TIME_FRAMES}, {{}, {""}}};
+    const Case cases[] = {{"time frames", TIME_FRAMES, TIME_FRAMES}, {"none", {}, {""}}};
     for (const Case& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, c.timeFrames, PAGE, "112.50", STORED_TIME);
-        Session s(files);
+        SCOPED_TRACE(c.name);
+        Session s({.timeFrames = c.timeFrames, .price = "112.50", .lines = PAGE});
         s.click(RADIO2);
         s.toolkit.setEnabled(BUTTON6, false);
         s.click(BUTTON1);
@@ -42,9 +41,7 @@ TEST(PastPriceWindow, OpeningOffersThePageTimeFramesAndTheRemainingCount) {
 }
 
 TEST(PastPriceWindow, AFullPageIsRefusedWithAWarningAndTheWindowStaysClosed) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, fullPage(LINE_MAX), "112.50", STORED_TIME);
-    Session s(files);
+    Session s({.price = "112.50", .lines = fullPage(LINE_MAX)});
     s.click(BUTTON1);
     EXPECT_EQ(s.messages(), "message \"入力エラーメッセージ\" \"登録数が限界です。任意にデータを削除して下さい。\"\n");
     EXPECT_FALSE(s.toolkit.isVisible(FORM3));
@@ -64,25 +61,24 @@ TEST(PastPriceWindow, RegisteringAddsTheNormalisedPriceOrWarnsAndRebuildsTheDisp
                           {"", "", 0},          {"abc", "", 0},
                           {"0", "", 0},         {"1000", "", 0}};
     for (const Case& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, TIME_FRAMES, PAGE, "112.50", STORED_TIME);
-        Session s(files);
+        SCOPED_TRACE(c.typed);
+        Session s({.price = "112.50", .lines = PAGE});
         s.click(BUTTON1);
         s.pick(COMBO2, 1);
         s.type(EDIT5, c.typed);
         s.toolkit.setText(EDIT1, "stale");
         s.click(BUTTON6);
-        EXPECT_NE(s.toolkit.text(EDIT1), "stale") << c.typed;
+        EXPECT_NE(s.toolkit.text(EDIT1), "stale");
         if (*c.price == '\0') {
             EXPECT_EQ(s.messages(), "message \"入力エラーメッセージ\" \"もう一度価格の設定をして下さい\"\n");
-            EXPECT_EQ(s.lines(), PAGE) << c.typed;
-            EXPECT_EQ(s.t().PAST_MODE, 0) << c.typed;
+            EXPECT_EQ(s.lines(), PAGE);
+            EXPECT_EQ(s.t().PAST_MODE, 0);
             continue;
         }
-        EXPECT_EQ(s.messages(), "") << c.typed;
+        EXPECT_EQ(s.messages(), "");
         std::vector<Line> expected = PAGE;
         expected.insert(expected.begin() + c.at, {c.price, 1, 0});
-        EXPECT_EQ(s.lines(), expected) << c.typed;
+        EXPECT_EQ(s.lines(), expected);
         EXPECT_EQ(s.t().PAST_MODE, 1);
         EXPECT_EQ(s.t().PAST_PRICE, c.price);
         EXPECT_EQ(s.t().PAST_TF, 1);
@@ -94,13 +90,10 @@ TEST(PastPriceWindow, RegisteringAddsTheNormalisedPriceOrWarnsAndRebuildsTheDisp
 }
 
 TEST(PastPriceWindow, TheLastFreeSlotDisablesRegisteringUntilTheWindowOpensOnAPageWithRoom) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, fullPage(LINE_MAX - 1), "112.50", STORED_TIME);
-    Session s(files);
+    Session s({.price = "112.50", .lines = fullPage(LINE_MAX - 1)});
     s.click(BUTTON1);
     EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 1");
-    s.type(EDIT5, "100");
-    s.click(BUTTON6);
+    s.registerPastPrice("100");
     EXPECT_EQ(s.t().LINE_COUNT[0], LINE_MAX);
     EXPECT_EQ(s.toolkit.text(TEXT12), "残り登録可能数 0");
     EXPECT_EQ(s.toolkit.click(BUTTON6), platform::Refusal::Disabled);
@@ -112,12 +105,8 @@ TEST(PastPriceWindow, TheLastFreeSlotDisablesRegisteringUntilTheWindowOpensOnAPa
 }
 
 TEST(PastPriceWindow, ClosingReturnsTheMainWindowToTheCurrentPrice) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, PAGE, "112.50", STORED_TIME);
-    Session s(files);
-    s.click(BUTTON1);
-    s.type(EDIT5, "112.75");
-    s.click(BUTTON6);
+    Session s({.price = "112.50", .lines = PAGE});
+    s.registerPastPrice("112.75");
     s.click(BUTTON7);
     EXPECT_FALSE(s.toolkit.isVisible(FORM3));
     EXPECT_EQ(s.t().FORM3_OPEN, 0);
@@ -130,15 +119,9 @@ TEST(PastPriceWindow, ClosingReturnsTheMainWindowToTheCurrentPrice) {
 
 // Lines registered in one window reach the other's open list through a fresh row map.
 TEST(BothWindows, EachListAndRowMapFollowsLinesRegisteredInTheOther) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, {{"113.00", 0, 0}, {"112.00", 1, 0}, {"111.00", 0, 0}}, "112.00", STORED_TIME);
-    Session s(files);
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113.5");
-    s.click(BUTTON5);
-    s.click(BUTTON1);
-    s.type(EDIT5, "112.5");
-    s.click(BUTTON6);
+    Session s({.price = "112.00", .lines = {{"113.00", 0, 0}, {"112.00", 1, 0}, {"111.00", 0, 0}}});
+    s.enterPrice("113.5");
+    s.registerPastPrice("112.5");
     EXPECT_EQ(s.listedLines(LIST1, ROWS_LIST1),
               (std::vector<Line>{{"113.00", 0, 0}, {"112.5", 0, 0}, {"112.00", 1, 0}}));
     s.clickRow(LIST1, 1);
@@ -152,12 +135,8 @@ TEST(BothWindows, EachListAndRowMapFollowsLinesRegisteredInTheOther) {
 }
 
 TEST(BothWindows, AListWhoseLinesAreAllDeletedEmpties) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, {{"113.00", 0, 0}}, "112.00", STORED_TIME);
-    Session s(files);
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    Session s({.price = "112.00", .lines = {{"113.00", 0, 0}}});
+    s.enterPrice("113");
     s.clickRow(LIST1, 0);
     s.click(BUTTON3);
     EXPECT_EQ(s.t().LINE_COUNT[0], 0);

@@ -1,6 +1,6 @@
+#include "support/program_session.h"
 #include "ui/controls.h"
 #include "ui/program.h"
-#include "ui_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,12 @@ namespace {
 
 struct Started {
     Started() {
-        addPage(run.program.tables(), 0, "ドル円", "112.25", {{"112.5", 0, 1}, {"112.00", 1, 0}});
+        putPage(run.program.tables(), 0, {.price = "112.25", .lines = {{"112.5", 0, 1}, {"112.00", 1, 0}}});
         run.dialogs.answerSave("/cwd/基本データ.TXT");
         run.program.startup();
         run.transcript.str("");
     }
-    store::test::MemoryFileSystem files;
-    RunningCopy run{files};
+    RunningCopy run;
 };
 
 struct UserCase {
@@ -50,10 +49,10 @@ TEST(Program, NothingRunsOnceTheProgramHasEnded) {
     Started s;
     s.run.toolkit.closeWindow(MAINFORM);
     ASSERT_TRUE(s.run.program.ended());
-    const std::size_t saved = s.files.log.size();
+    const std::size_t saved = s.run.files.log.size();
     s.run.program.raise(MAINFORM, platform::Event::End);
     s.run.program.raise(RADIO2, platform::Event::On);
-    EXPECT_EQ(s.files.log.size(), saved);
+    EXPECT_EQ(s.run.files.log.size(), saved);
     EXPECT_EQ(s.run.toolkit.text(TEXT1), "112.25");
 }
 

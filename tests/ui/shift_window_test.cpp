@@ -1,4 +1,4 @@
-#include "program_session.h"
+#include "support/program_session.h"
 
 namespace kedravo::ui::test {
 namespace {
@@ -7,9 +7,7 @@ const std::vector<Line> PAGE = {{"113.00", 0, 3}, {"112.5", 1, 0}, {"112.00", 0,
 constexpr int NONE = -1;
 
 TEST(Shift, OpeningListsEveryLineWithNoTimeFrameChosen) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足", "4h"}, PAGE);
-    Session s(files);
+    Session s({.lines = PAGE});
     s.click(BUTTON17);
     EXPECT_EQ(s.t().FORM6_OPEN, 1);
     EXPECT_TRUE(s.toolkit.isTopmost(FORM6));
@@ -39,9 +37,8 @@ TEST(Shift, MovesTheSelectedLineAndKeepsItsCount) {
         {"no row selected", NONE, 1, "100", PAGE, ""},
     };
     for (const auto& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, {"日足", "4h"}, PAGE);
-        Session s(files);
+        SCOPED_TRACE(c.name);
+        Session s({.lines = PAGE});
         s.click(BUTTON17);
         if (c.row != NONE)
             s.clickRow(LIST3, c.row);
@@ -49,18 +46,16 @@ TEST(Shift, MovesTheSelectedLineAndKeepsItsCount) {
             s.pick(COMBO7, c.timeFrame);
         s.type(EDIT9, c.price);
         s.click(BUTTON15);
-        EXPECT_EQ(s.lines(), c.after) << c.name;
-        EXPECT_EQ(s.messages(), c.messages) << c.name;
-        EXPECT_EQ(s.toolkit.selected(LIST3), c.row) << c.name;
-        EXPECT_EQ(s.toolkit.text(EDIT9), c.price) << c.name;
-        EXPECT_EQ(s.toolkit.itemCount(LIST3), 3) << c.name;
+        EXPECT_EQ(s.lines(), c.after);
+        EXPECT_EQ(s.messages(), c.messages);
+        EXPECT_EQ(s.toolkit.selected(LIST3), c.row);
+        EXPECT_EQ(s.toolkit.text(EDIT9), c.price);
+        EXPECT_EQ(s.toolkit.itemCount(LIST3), 3);
     }
 }
 
 TEST(Shift, WithoutATimeFrameNothingChangesAndNothingIsRedrawn) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足", "4h"}, PAGE);
-    Session s(files);
+    Session s({.lines = PAGE});
     s.click(BUTTON17);
     s.type(EDIT9, "100");
     const std::string shown = s.toolkit.text(EDIT1);
@@ -72,9 +67,7 @@ TEST(Shift, WithoutATimeFrameNothingChangesAndNothingIsRedrawn) {
 }
 
 TEST(Shift, ReopeningKeepsThePriceAndTheRowButNoTimeFrame) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, {"日足", "4h"}, PAGE);
-    Session s(files);
+    Session s({.lines = PAGE});
     s.click(BUTTON17);
     s.clickRow(LIST3, 2);
     s.click(BUTTON16);

@@ -1,7 +1,6 @@
-#include "store/data_files.h"
+#include "support/program_session.h"
 #include "ui/controls.h"
 #include "ui/startup.h"
-#include "ui_fixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -23,22 +22,14 @@ int lineCount(const std::optional<std::string>& bytes) {
     return lines;
 }
 
-// Files as an earlier run would have left them, written by the store's own writers.
-void prepareFiles(MemoryFileSystem& files, const std::string& dataDir, const std::string& backupDir) {
-    Tables t;
-    addPage(t, 0, "ドル円", "112.25", {{"112.5", 0, 1}, {"112.00", 1, 0}});
-    t.DATA_DIR = dataDir;
-    t.BACKUP_DIR = backupDir;
-    store::test::FixedClock clock;
-    store::test::RecordingWarner warner;
-    store::StoreServices services{files, clock, warner};
+// Files as an earlier run would have left them, the environment file naming the folders.
+void prepareFolders(MemoryFileSystem& files, const std::string& dataDir, const std::string& backupDir) {
+    auto t = kedravo::test::tablesWith({.price = "112.25", .lines = {{"112.5", 0, 1}, {"112.00", 1, 0}}});
+    t->DATA_DIR = dataDir;
+    t->BACKUP_DIR = backupDir;
     store::test::FixedWindows windows;
     windows.at[FORM3] = {100, 200};
-    files.addFolder(dataDir.empty() ? "/cwd/" : dataDir);
-    store::基本データＷ_SUB(t, services);
-    store::価格データW_SUB(t, services);
-    store::環境データW_SUB(t, services, windows);
-    ASSERT_TRUE(warner.shown.empty());
+    prepareFiles(files, *t, &windows);
 }
 
 bool writes(const store::test::Operation& operation) {
@@ -63,7 +54,7 @@ TEST(Startup, FirstStartWithNoFilesWorksInTheWorkingDirectory) {
 
 TEST(Startup, ReadsTheFilesOfTheFolderNamedInTheEnvironmentFileWithoutAsking) {
     MemoryFileSystem files;
-    prepareFiles(files, "/data/", "/backup/");
+    prepareFolders(files, "/data/", "/backup/");
     RunningCopy run(files);
     run.program.startup();
     EXPECT_EQ(run.transcript.str(), "");
@@ -101,7 +92,7 @@ TEST(Startup, AFolderThatIsGoneIsToldAndAskedForAgain) {
     };
     for (const MissingFolderCase& c : cases) {
         MemoryFileSystem earlier;
-        prepareFiles(earlier, "/gone/", "");
+        prepareFolders(earlier, "/gone/", "");
         MemoryFileSystem files;
         files.seed("KANKYO.TXT", *earlier.contents("KANKYO.TXT"));
         files.addFolder("/data/");
@@ -120,7 +111,7 @@ TEST(Startup, AFolderThatIsGoneIsToldAndAskedForAgain) {
 
 TEST(Startup, ASecondCopyOnTheSameFolderGivesWayWithoutTouchingTheFiles) {
     MemoryFileSystem files;
-    prepareFiles(files, "/data/", "");
+    prepareFolders(files, "/data/", "");
     RunningCopy first(files);
     first.program.startup();
 
@@ -143,7 +134,7 @@ TEST(Startup, ASecondCopyOnTheSameFolderGivesWayWithoutTouchingTheFiles) {
 // A working directory the user may not write, as a desktop launcher may choose.
 TEST(Shutdown, AnEnvironmentFileThatCannotBeWrittenIsToldAndTheProgramStillEnds) {
     MemoryFileSystem files;
-    prepareFiles(files, "/data/", "");
+    prepareFolders(files, "/data/", "");
     files.fault = [](const store::test::Operation& operation) {
         const bool environment =
             operation.path.starts_with("/cwd/") && operation.path.find("KANKYO") != std::string::npos;

@@ -1,3 +1,4 @@
+#include "support/cases.h"
 #include "ui/time_frame_map.h"
 
 #include <gtest/gtest.h>
@@ -36,27 +37,34 @@ Tables registered(const CarryCase& c) {
     return t;
 }
 
-TEST(CarryLinesOver, MovesEachLineToItsNewTimeFrame) {
-    const CarryCase cases[] = {
-        {"unchanged", {"5分", "1時間"}, {"5分", "1時間"}, {0, 1}, {0, 1}},
-        {"renamed in place", {"5分", "1時間"}, {"5m", "1時間"}, {0, 1}, {0, 1}},
-        {"reordered and dropped", {"5分", "1時間", "日足"}, {"日足", "5分"}, {0, 1, 2}, {1, 1, 0}},
-        {"swapped", {"A", "B"}, {"B", "A"}, {0, 1, 1}, {1, 0, 0}},
-        {"position gone", {"A", "B", "C"}, {"A", "B"}, {2, 1}, {0, 1}},
-        {"last equal name wins", {"A", "B"}, {"B", "A", "A"}, {0}, {2}},
-        {"empty name past the new end", {"A", "", ""}, {"A"}, {1, 2, 0}, {0, 0, 0}},
-        {"no old names", {}, {"A", "B"}, {1, 0}, {1, 0}},
-        {"outside the old list", {"A"}, {"A", "B"}, {1, 5}, {1, 0}},
-    };
-    for (const CarryCase& c : cases) {
-        const Tables t = registered(c);
-        ASSERT_EQ(t.LINE_COUNT[3], static_cast<int>(c.expected.size())) << c.name;
-        for (std::size_t l = 0; l < c.expected.size(); ++l) {
-            EXPECT_EQ(t.LINE_TF[3][l], c.expected[l]) << c.name << ", line " << l;
-            EXPECT_EQ(t.LINE_CROSS[3][l], static_cast<int>(l + 1)) << c.name << ", line " << l;
-        }
+void PrintTo(const CarryCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+using CarryCases = testing::TestWithParam<CarryCase>;
+
+TEST_P(CarryCases, MovesEachLineToItsNewTimeFrame) {
+    const CarryCase& c = GetParam();
+    const Tables t = registered(c);
+    ASSERT_EQ(t.LINE_COUNT[3], static_cast<int>(c.expected.size()));
+    for (std::size_t l = 0; l < c.expected.size(); ++l) {
+        EXPECT_EQ(t.LINE_TF[3][l], c.expected[l]) << "line " << l;
+        EXPECT_EQ(t.LINE_CROSS[3][l], static_cast<int>(l + 1)) << "line " << l;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    CarryLinesOver, CarryCases,
+    testing::Values(CarryCase{"unchanged", {"5分", "1時間"}, {"5分", "1時間"}, {0, 1}, {0, 1}},
+                    CarryCase{"renamed in place", {"5分", "1時間"}, {"5m", "1時間"}, {0, 1}, {0, 1}},
+                    CarryCase{"reordered and dropped", {"5分", "1時間", "日足"}, {"日足", "5分"}, {0, 1, 2}, {1, 1, 0}},
+                    CarryCase{"swapped", {"A", "B"}, {"B", "A"}, {0, 1, 1}, {1, 0, 0}},
+                    CarryCase{"position gone", {"A", "B", "C"}, {"A", "B"}, {2, 1}, {0, 1}},
+                    CarryCase{"last equal name wins", {"A", "B"}, {"B", "A", "A"}, {0}, {2}},
+                    CarryCase{"empty name past the new end", {"A", "", ""}, {"A"}, {1, 2, 0}, {0, 0, 0}},
+                    CarryCase{"no old names", {}, {"A", "B"}, {1, 0}, {1, 0}},
+                    CarryCase{"outside the old list", {"A"}, {"A", "B"}, {1, 5}, {1, 0}}),
+    kedravo::test::CaseName());
 
 TEST(CarryLinesOver, DeletesEveryLineOfAPageLeftWithoutTimeFrames) {
     const Tables t = registered({"closed", {"A", "B"}, {}, {0, 1, 1}, {}});

@@ -1,17 +1,14 @@
-#include "program_session.h"
+#include "support/program_session.h"
 
 namespace kedravo::ui::test {
 namespace {
 
-const std::vector<std::string> TIME_FRAMES = {"日足", "4h"};
 const std::vector<Line> PAGE = {{"113.00", 0, 0},     {"112.75", 1, 1}, {"112.5", 0, 32764},
                                 {"112.25", 1, 32765}, {"111.00", 0, 0}, {"abc", 1, 0}};
-constexpr char STORED_TIME[] = "2024/01/02_03:04:05";
+const Page STORED = {.price = "112.00", .lines = PAGE};
 
 TEST(UpdateWindow, OpeningShowsTheStoredPriceAndLocksTheMainWindowOnTheSellingSide) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, PAGE, "112.00", STORED_TIME);
-    Session s(files);
+    Session s(STORED);
     s.click(RADIO2);
     s.pick(COMBO5, 1);
     s.toolkit.addItem(LIST1, "left from before");
@@ -39,14 +36,13 @@ TEST(UpdateWindow, TheStoredUpdateTimeFillsTheDateAndTimeBoxesOnlyAtItsSeparator
                  {"2024/01/02 03:04:05", "old date", "old time"},
                  {"a_b_c", "a", "b_c"}};
     for (const auto& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, TIME_FRAMES, PAGE, "112.00", c.stored);
-        Session s(files);
+        SCOPED_TRACE(c.stored);
+        Session s({.price = "112.00", .time = c.stored, .lines = PAGE});
         s.toolkit.setText(EDIT3, "old date");
         s.toolkit.setText(EDIT4, "old time");
         s.click(BUTTON2);
-        EXPECT_EQ(s.toolkit.text(EDIT3), c.date) << c.stored;
-        EXPECT_EQ(s.toolkit.text(EDIT4), c.time) << c.stored;
+        EXPECT_EQ(s.toolkit.text(EDIT3), c.date);
+        EXPECT_EQ(s.toolkit.text(EDIT4), c.time);
     }
 }
 
@@ -62,29 +58,22 @@ TEST(UpdateWindow, AnEnteredPriceListsTheCrossedLinesAndAnUnusableOneChangesNoth
                  {"no number", "abc", "", 0},
                  {"too large", "1000", "", 0}};
     for (const auto& c : cases) {
-        store::test::MemoryFileSystem files;
-        prepareFiles(files, TIME_FRAMES, PAGE, "112.00", STORED_TIME);
-        Session s(files);
-        s.click(BUTTON2);
-        s.dialogs.answerInput(c.answer);
-        s.click(BUTTON5);
+        SCOPED_TRACE(c.name);
+        Session s(STORED);
+        s.enterPrice(c.answer);
         const bool taken = *c.price != '\0';
-        EXPECT_EQ(s.t().LAST_PRICE, taken ? c.price : "112.00") << c.name;
-        EXPECT_EQ(s.toolkit.text(TEXT8), taken ? c.price : "112.00") << c.name;
-        EXPECT_EQ(s.toolkit.text(EDIT3), taken ? "2016/03/01" : "2024/01/02") << c.name;
-        EXPECT_EQ(s.toolkit.text(EDIT4), taken ? "09:30:05" : "03:04:05") << c.name;
-        EXPECT_EQ(s.toolkit.itemCount(LIST1), c.rows) << c.name;
+        EXPECT_EQ(s.t().LAST_PRICE, taken ? c.price : "112.00");
+        EXPECT_EQ(s.toolkit.text(TEXT8), taken ? c.price : "112.00");
+        EXPECT_EQ(s.toolkit.text(EDIT3), taken ? "2016/03/01" : "2024/01/02");
+        EXPECT_EQ(s.toolkit.text(EDIT4), taken ? "09:30:05" : "03:04:05");
+        EXPECT_EQ(s.toolkit.itemCount(LIST1), c.rows);
         EXPECT_EQ(s.messages().rfind("input \"価格入力ウインドウ\" \"小数点以下も含めて現在の価格を入力\"", 0), 0u);
     }
 }
 
 TEST(UpdateWindow, TheThresholdNarrowsTheListToLinesWhoseCountReachesIt) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, PAGE, "112.00", STORED_TIME);
-    Session s(files);
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    Session s(STORED);
+    s.enterPrice("113");
     s.clickRow(LIST1, 0);
     s.pick(COMBO4, 1);
     EXPECT_EQ(s.listedLines(LIST1, ROWS_LIST1), (std::vector<Line>{PAGE[1], PAGE[2], PAGE[3]}));
@@ -95,13 +84,9 @@ TEST(UpdateWindow, TheThresholdNarrowsTheListToLinesWhoseCountReachesIt) {
 
 // The line whose stored price reads as 0 (a hand-edited file) is never listed, so never chosen: it must stay.
 TEST(UpdateWindow, RegisteringDeletesTheSelectedRowsCountsTheOthersAndStoresPriceAndTime) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, PAGE, "112.00", STORED_TIME);
-    Session s(files);
+    Session s(STORED);
     s.t().PAST_MODE = 1;
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    s.enterPrice("113");
     s.clickRow(LIST1, 1);
     s.type(EDIT3, "2024/\"05/07");
     s.type(EDIT4, "\"10:11");
@@ -121,12 +106,8 @@ TEST(UpdateWindow, RegisteringDeletesTheSelectedRowsCountsTheOthersAndStoresPric
 }
 
 TEST(UpdateWindow, ClosingWithoutRegisteringLeavesPriceAndLinesAndUnlocksTheMainWindow) {
-    store::test::MemoryFileSystem files;
-    prepareFiles(files, TIME_FRAMES, PAGE, "112.00", STORED_TIME);
-    Session s(files);
-    s.click(BUTTON2);
-    s.dialogs.answerInput("113");
-    s.click(BUTTON5);
+    Session s(STORED);
+    s.enterPrice("113");
     s.clickRow(LIST1, 0);
     s.click(BUTTON4);
     EXPECT_FALSE(s.toolkit.isVisible(FORM2));
