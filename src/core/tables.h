@@ -27,12 +27,12 @@ inline constexpr int TF_SLOTS = TF_MAX + 1;
 
 using PageTexts = std::array<std::string, PAGE_SLOTS>;
 using PageInts = std::array<std::int16_t, PAGE_SLOTS>;
-using TfTexts = std::array<std::array<std::string, TF_SLOTS>, PAGE_SLOTS>;  // [page][time frame]
-using TfInts = std::array<std::array<std::int16_t, TF_SLOTS>, PAGE_SLOTS>;  // [page][time frame]
-using LineTexts = std::array<std::array<std::string, LINE_SLOTS>, PAGE_SLOTS>;  // [page][line]
-using LineInts = std::array<std::array<std::int16_t, LINE_SLOTS>, PAGE_SLOTS>;  // [page][line]
-using RowTexts = std::array<std::string, LINE_SLOTS>;                           // row 0 .. 300
-using RowMap = std::array<std::int16_t, LINE_SLOTS>;                            // list position -> line
+using TfTexts = std::array<std::array<std::string, TF_SLOTS>, PAGE_SLOTS>;     // [page][time frame]
+using TfInts = std::array<std::array<std::int16_t, TF_SLOTS>, PAGE_SLOTS>;     // [page][time frame]
+using LineTexts = std::array<std::array<std::string, LINE_SLOTS>, PAGE_SLOTS>; // [page][line]
+using LineInts = std::array<std::array<std::int16_t, LINE_SLOTS>, PAGE_SLOTS>; // [page][line]
+using RowTexts = std::array<std::string, LINE_SLOTS>;                          // row 0 .. 300
+using RowMap = std::array<std::int16_t, LINE_SLOTS>;                           // list position -> line
 
 // Which list a row map belongs to; the three lists may be on screen together, so each keeps its own map.
 enum RowMapList { ROWS_LIST1 = 0, ROWS_LIST2 = 1, ROWS_LIST3 = 2, ROW_MAP_COUNT = 3 };

@@ -1,20 +1,20 @@
 #pragma once
 // What the line lists show, computed from the tables without touching any control; the window handlers put
 // the results on screen.
+#include "core/tables.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "core/tables.h"
 
 namespace kedravo {
 
 enum class Side { Selling, Buying };
 
 struct MainLists {
-    bool hasLines = false;   // BUTTON14 and BUTTON17 follow this
-    std::string upper;       // EDIT1: lines at or above the reference
-    std::string lower;       // EDIT2: lines below it
+    bool hasLines = false;    // BUTTON14 and BUTTON17 follow this
+    std::string upper;        // EDIT1: lines at or above the reference
+    std::string lower;        // EDIT2: lines below it
     std::string priceCaption; // TEXT1
     std::string timeCaption;  // TEXT2
 };

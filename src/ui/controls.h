@@ -6,6 +6,8 @@ namespace kedravo::ui {
 
 enum Window : int { MAINFORM, FORM2, FORM3, FORM4, FORM5, FORM6, WINDOW_COUNT };
 
+// Grouped by window as the catalogue lists them, which clang-format would put one a line.
+// clang-format off
 enum Control : int {
     // MAINFORM
     EDIT1, EDIT2, TEXT1, COMBO1, BUTTON1, BUTTON2, TEXT2, BUTTON10, RADIO1, RADIO2, GROUP1, COMBO5, BUTTON14,
@@ -22,5 +24,6 @@ enum Control : int {
     EDIT9, TEXT13, BUTTON15, BUTTON16, LIST3, COMBO7,
     CONTROL_COUNT
 };
+// clang-format on
 
 } // namespace kedravo::ui

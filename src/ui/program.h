@@ -1,10 +1,10 @@
 #pragma once
 // The whole program over one set of platform services: start-up, the event handlers and shut-down. The desktop
 // program and kedravo-script both run exactly this.
-#include <memory>
-
 #include "core/tables.h"
 #include "platform/toolkit.h"
+
+#include <memory>
 
 namespace kedravo::platform {
 class Dialogs;
