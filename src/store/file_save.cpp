@@ -73,7 +73,7 @@ Message retryWriteMessage(platform::FileSystem& files, const std::string& path, 
 
 std::vector<std::string> fallbackFolders(platform::FileSystem& files) {
     std::vector<std::string> folders;
-    for (std::string folder : {files.workingDirectory(), files.homeFolder()})
+    for (const std::string& folder : {files.workingDirectory(), files.homeFolder()})
         if (!folder.empty() && (folders.empty() || folders.front() != folder))
             folders.push_back(folder);
     return folders;

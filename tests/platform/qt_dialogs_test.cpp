@@ -30,7 +30,7 @@ struct Ignore : EventSink {
 };
 
 // Acts on the next modal dialog once it is up, as the user would.
-void whenModal(std::function<void(QWidget&)> act) {
+void whenModal(const std::function<void(QWidget&)>& act) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {

@@ -111,7 +111,7 @@ TEST_F(QtToolkitTest, AnInputMethodsCommitIsHeldToTheTypingRule) {
         {"time frames cut at 200 bytes", EDIT7, nearlyFull, "月足", nearlyFull + "月"},
     };
     for (const auto& c : cases) {
-        QWidget& box = widget<QWidget>(c.control);
+        auto& box = widget<QWidget>(c.control);
         kit.setText(c.control, c.before);
         if (auto* line = qobject_cast<QLineEdit*>(&box))
             line->end(false);
@@ -280,7 +280,7 @@ int neededWidth(const QWidget& widget, const QString& text) {
         return advance + 2 * style.pixelMetric(QStyle::PM_ButtonMargin);
     if (qobject_cast<const QLineEdit*>(&widget))
         return advance + 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
-    if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = text;
@@ -296,7 +296,7 @@ TEST_F(QtToolkitTest, CaptionsFitTheirControls) {
     for (const ControlDef& def : catalogue().controls) {
         if (*def.caption == '\0')
             continue;
-        const QWidget& shown = widget<QWidget>(def.id);
+        const auto& shown = widget<QWidget>(def.id);
         const QString caption = QString::fromUtf8(def.caption);
         EXPECT_LE(neededWidth(shown, caption), def.width) << def.name;
         EXPECT_LE(shown.fontMetrics().height(), def.height) << def.name;

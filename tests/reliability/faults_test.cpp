@@ -16,6 +16,7 @@
 #include "ui/window_positions.h"
 #include "whole_program.h"
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -74,10 +75,7 @@ std::map<std::string, std::string> heldAtTheEnd(WholeProgram& program) {
 }
 
 bool told(const std::vector<Warning>& warnings, const std::string& what) {
-    for (const Warning& w : warnings)
-        if (w.text.find(what) != std::string::npos)
-            return true;
-    return false;
+    return std::ranges::any_of(warnings, [&](const Warning& w) { return w.text.find(what) != std::string::npos; });
 }
 
 // The bytes are in their place, or in an emergency copy (a time-stamped file of the same name in the working
@@ -86,11 +84,10 @@ bool kept(const FaultedRun& run, const std::string& place, const std::string& by
     if (run.files.contents(place) == bytes)
         return true;
     const std::string name = place.substr(place.rfind('/') + 1);
-    for (const std::string& path : run.files.paths())
-        if ((path.starts_with("/cwd/") || path.starts_with("/home/")) && path.ends_with(name) &&
-            path != "/cwd/" + place && run.files.contents(path) == bytes && told(run.warnings, path))
-            return true;
-    return false;
+    return std::ranges::any_of(run.files.paths(), [&](const std::string& path) {
+        return (path.starts_with("/cwd/") || path.starts_with("/home/")) && path.ends_with(name) &&
+               path != "/cwd/" + place && run.files.contents(path) == bytes && told(run.warnings, path);
+    });
 }
 
 std::string problemWith(FaultedRun& run) {

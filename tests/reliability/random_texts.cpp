@@ -72,7 +72,7 @@ double nearbyPrice(std::mt19937& random, const Tables& t) {
 
 std::string priceText(std::mt19937& random, const Tables& t) {
     const int kind = between(random, 0, 9);
-    const std::string price = decimal(nearbyPrice(random, t), between(random, 0, 6));
+    std::string price = decimal(nearbyPrice(random, t), between(random, 0, 6));
     if (kind <= 5)
         return price;
     if (kind == 6)

@@ -67,7 +67,7 @@ void soakOver(const std::filesystem::path& setup, const char* stepsVariable, int
 #endif
     const int steps = fromEnvironment(stepsVariable, defaultSteps);
     const int seeds = fromEnvironment("KEDRAVO_SOAK_SEEDS", 1);
-    const unsigned first = static_cast<unsigned>(fromEnvironment("KEDRAVO_SOAK_SEED", 20240506));
+    const auto first = static_cast<unsigned>(fromEnvironment("KEDRAVO_SOAK_SEED", 20240506));
     for (unsigned seed = first; seed < first + static_cast<unsigned>(seeds); ++seed) {
         std::cout << "soak over " << setup.filename().string() << ": seed " << seed << ", " << steps << " actions"
                   << std::endl;

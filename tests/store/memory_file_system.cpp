@@ -91,19 +91,19 @@ IoError MemoryFileSystem::check(Op op, const std::string& path) {
 }
 
 bool MemoryFileSystem::folderExists(const std::string& path) const {
-    return folders_.count(folderOf(absolute(path))) > 0;
+    return folders_.contains(folderOf(absolute(path)));
 }
 
 bool MemoryFileSystem::exists(const std::string& path) {
-    return entries_.count(absolute(path)) > 0 || isDirectory(path);
+    return entries_.contains(absolute(path)) || isDirectory(path);
 }
 
 bool MemoryFileSystem::isDirectory(const std::string& path) {
     std::string folder = absolute(path);
-    return folders_.count(folder) > 0 || folders_.count(folder + "/") > 0;
+    return folders_.contains(folder) || folders_.contains(folder + "/");
 }
 
-platform::OpenedFile MemoryFileSystem::open(const std::string& path, std::shared_ptr<Node> node) {
+platform::OpenedFile MemoryFileSystem::open(const std::string& path, const std::shared_ptr<Node>& node) {
     entries_[absolute(path)] = node;
     return {std::make_unique<MemoryFile>(*this, absolute(path), node), IoError::None};
 }

@@ -64,7 +64,7 @@ public:
     platform::IoError check(Op op, const std::string& path);
 
 private:
-    platform::OpenedFile open(const std::string& path, std::shared_ptr<Node> node);
+    platform::OpenedFile open(const std::string& path, const std::shared_ptr<Node>& node);
     bool folderExists(const std::string& path) const;
 
     std::set<std::string> folders_;

@@ -8,6 +8,8 @@
 #include "ui/controls.h"
 #include "ui/program.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <sstream>
 
 namespace kedravo::ui::test {
@@ -92,10 +94,8 @@ public:
 
     // Whether the main window's choosing controls, locked while a secondary window is open, are all `enabled`.
     bool choosingEnabled(bool enabled) {
-        for (const int control : {RADIO1, RADIO2, BUTTON10, COMBO5, COMBO1, CHECK1})
-            if (toolkit.isEnabled(control) != enabled)
-                return false;
-        return true;
+        return std::ranges::all_of(std::initializer_list<int>{RADIO1, RADIO2, BUTTON10, COMBO5, COMBO1, CHECK1},
+                                   [&](int control) { return toolkit.isEnabled(control) == enabled; });
     }
 
     std::vector<std::string> timeFrames(int page) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <utility>
 
 namespace kedravo::script {
 namespace {
@@ -79,7 +80,7 @@ void check(const RunCase& c, std::optional<std::filesystem::path> shots = std::n
     Script script = parseScript(c.script, catalogue);
     ASSERT_FALSE(script.error.has_value()) << c.name << ": " << script.error->message;
 
-    ScriptRun run{catalogue, *backend, dialogs, clock, [&] { program.startup(); }, transcript, shots};
+    ScriptRun run{catalogue, *backend, dialogs, clock, [&] { program.startup(); }, transcript, std::move(shots)};
     std::optional<ScriptError> error = runScript(script.commands, run);
     EXPECT_EQ(transcript.str(), c.transcript) << c.name;
     EXPECT_EQ(error ? error->line : 0, c.errorLine) << c.name;

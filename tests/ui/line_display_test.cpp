@@ -58,8 +58,8 @@ TEST(LineDisplay, PutsThePagesLinesAroundTheReferenceOnScreen) {
 TEST(LineDisplay, TheDeleteAndShiftButtonsFollowTheLineCount) {
     Screen s;
     showTwoLines(s);
-    for (const std::int16_t count : {0, 1, 0}) {
-        s.t.LINE_COUNT[0] = count;
+    for (const int count : {0, 1, 0}) {
+        s.t.LINE_COUNT[0] = static_cast<std::int16_t>(count);
         数値リスト化_SUB(s.c);
         EXPECT_EQ(s.toolkit.isEnabled(BUTTON14), count > 0) << count;
         EXPECT_EQ(s.toolkit.isEnabled(BUTTON17), count > 0) << count;

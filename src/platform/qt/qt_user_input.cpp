@@ -109,7 +109,7 @@ Refusal QtToolkit::type(int control, const std::string& text) {
     if (refused == Refusal::None && (defOf(control).style & READ_ONLY))
         refused = Refusal::ReadOnly;
     if (refused == Refusal::None) {
-        QWidget& target = widget<QWidget>(control);
+        auto& target = widget<QWidget>(control);
         clearText(target, isTextEdit(defOf(control)));
         typeCharacters(target, QString::fromStdString(text));
         QApplication::processEvents();
