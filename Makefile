@@ -7,7 +7,7 @@ SHOTS_BUILD := build/debug
 WINDOWS_DIR := build/windows
 WINDOWS_SHOTS := build/windows-shots
 
-.PHONY: deps run test package shots windows wine-test windows-shots soak format bench fuzz clean
+.PHONY: deps run test package shots windows wine-test windows-shots soak format check bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -115,6 +115,10 @@ fuzz: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on a file that drifts from .clang-format or on a clang-tidy finding (.clang-tidy), anywhere in the tree.
+check: deps
+	scripts/check $(JOBS)
 
 clean:
 	rm -rf build
