@@ -10,5 +10,5 @@ int main(int argc, char** argv) {
     window.setFixedSize(406, 460);
     window.show();
     kedravo::bench::FirstPaint painted(window, [] { QCoreApplication::quit(); });
-    return app.exec();
+    return QApplication::exec();
 }

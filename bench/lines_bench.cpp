@@ -34,7 +34,7 @@ void normaliseTypedPrices(benchmark::State& state) {
     const char* const shapes[] = {"112.345", "１１２．３４５", "  105.250", "7.5円", ".5", "1000", "105.123456"};
     std::vector<std::string> typed;
     for (int i = 0; i < 10000; ++i)
-        typed.push_back(shapes[i % std::size(shapes)]);
+        typed.emplace_back(shapes[i % std::size(shapes)]);
     for (auto _ : state) {
         for (const std::string& price : typed)
             benchmark::DoNotOptimize(normalisedPrice(price));

@@ -15,7 +15,7 @@ QApplication& application() {
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
+    static auto* app = new QApplication(argc, argv);
     return *app;
 }
 
@@ -25,6 +25,7 @@ struct WithApplication {
 
 struct QtBackend : WithApplication {
     platform::qt::QtToolkit kit;
+    // NOLINTNEXTLINE(readability-convert-member-functions-to-static): the shape every backend has
     void settle() { QCoreApplication::processEvents(); }
 };
 

@@ -47,5 +47,5 @@ int main(int argc, char** argv) {
             workAtFullLoad(kit, dialogs);
         QCoreApplication::exit(full && !program.ended() ? 1 : 0);
     });
-    return app.exec();
+    return QApplication::exec();
 }

@@ -19,5 +19,5 @@ int main(int argc, char** argv) {
     fixed.move(0, 30);
     window.show();
     kedravo::bench::FirstPaint painted(window, [] { QCoreApplication::quit(); });
-    return app.exec();
+    return QApplication::exec();
 }

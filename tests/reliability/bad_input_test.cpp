@@ -58,11 +58,8 @@ const BadInput BAD_INPUTS[] = {
     {"a full-width character across the limit",
      [](int limit) { return std::string(static_cast<std::size_t>(limit - 1), '1') + "あ"; }},
     {"characters code page 932 cannot hold", [](int) { return std::string("1😀2€3\u00a5한é.5"); }},
-    {"double quotes", [](int) { return std::string("\"1\"2\".5\""); }},
-    {"control characters",
-     [](int) {
-         return std::string("1\t2\x01\x1b\x7f\r\n3\n.5\r6");
-     }}, // NOLINT(modernize-raw-string-literal): the escapes are the control characters
+    {"double quotes", [](int) { return std::string(R"("1"2".5")"); }},
+    {"control characters", [](int) { return std::string("1\t2\x01\x1b\x7f\r\n3\n.5\r6"); }},
     {"the files' separators", [](int) { return std::string(",1:2,.5:"); }},
     {"a very long pasted text", [](int) { return repeated("日足\",:😀\t1\r\n２．５ａ ", 3000); }},
 };
