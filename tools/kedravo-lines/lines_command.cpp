@@ -1,6 +1,6 @@
 #include "lines_command.h"
 
-#include "core/path_separator.h"
+#include "core/folder_path.h"
 #include "lines/csv_lines.h"
 #include "lines/sort.h"
 #include "store/data_files.h"
@@ -76,12 +76,6 @@ public:
     platform::Position get(int) override { return {}; }
     void move(int, platform::Position) override {}
 };
-
-std::string asFolder(std::string dir) {
-    if (!dir.empty() && !isPathSeparator(dir.back()))
-        dir += pathSeparator();
-    return dir;
-}
 
 // A page in use, by its name or by its slot number 1 to 10; without a choice, the first page in use.
 std::optional<int> pageOf(const Tables& t, const std::optional<std::string>& choice) {
