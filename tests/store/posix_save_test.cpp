@@ -43,7 +43,7 @@ std::string fileBytes(const fs::path& path) {
 
 struct PosixStore {
     platform::PosixFileSystem files;
-    FixedClock clock;
+    platform::FixedClock clock{TEST_NOW};
     RecordingWarner warner;
     StoreServices services{files, clock, warner};
 };

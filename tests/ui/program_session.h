@@ -51,7 +51,7 @@ inline void prepareFiles(store::test::MemoryFileSystem& files, const std::vector
         t.LINE_TF[0][i] = lines[i].tf;
         t.LINE_CROSS[0][i] = lines[i].cross;
     }
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     store::test::RecordingWarner warner;
     store::StoreServices services{files, clock, warner};
     store::価格データW_SUB(t, services);
@@ -121,7 +121,7 @@ public:
     platform::HeadlessToolkit toolkit;
     std::ostringstream transcript;
     platform::ScriptedDialogs dialogs{transcript};
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
 
 private:
     Program program_;

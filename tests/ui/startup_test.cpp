@@ -29,7 +29,7 @@ void prepareFiles(MemoryFileSystem& files, const std::string& dataDir, const std
     addPage(t, 0, "ドル円", "112.25", {{"112.5", 0, 1}, {"112.00", 1, 0}});
     t.DATA_DIR = dataDir;
     t.BACKUP_DIR = backupDir;
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     store::test::RecordingWarner warner;
     store::StoreServices services{files, clock, warner};
     store::test::FixedWindows windows;

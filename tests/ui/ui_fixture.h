@@ -52,7 +52,7 @@ struct Screen {
     IgnoreEvents events;
     std::ostringstream transcript;
     platform::ScriptedDialogs dialogs{transcript};
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     store::test::MemoryFileSystem files;
     Context c{t, toolkit, dialogs, clock, files, {files, clock, dialogs}, nullptr, false, {}, {}, {}};
 };
@@ -64,7 +64,7 @@ struct RunningCopy {
     platform::HeadlessToolkit toolkit;
     std::ostringstream transcript;
     platform::ScriptedDialogs dialogs{transcript};
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     store::test::MemoryFileSystem& files;
     Program program{{toolkit, dialogs, clock, files}};
 };
