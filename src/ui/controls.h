@@ -4,7 +4,7 @@
 
 namespace kedravo::ui {
 
-enum Window : int { MAINFORM, FORM2, FORM3, FORM4, FORM5, FORM6, WINDOW_COUNT };
+enum Window : int { MAINFORM, FORM2, FORM3, FORM4, FORM5, FORM6 };
 
 enum Control : int {
     // MAINFORM
