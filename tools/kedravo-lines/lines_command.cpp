@@ -1,6 +1,7 @@
 #include "lines_command.h"
 
 #include "core/folder_path.h"
+#include "core/line_break.h"
 #include "lines/csv_lines.h"
 #include "lines/sort.h"
 #include "store/data_files.h"
@@ -49,8 +50,8 @@ Parsed parseArguments(const std::vector<std::string>& args) {
 
 // Texts for the warning box break lines with CR LF; a terminal wants LF.
 std::string withLineFeeds(std::string text) {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.replace(at, 2, "\n");
+    for (std::size_t at; (at = text.find(LINE_BREAK)) != std::string::npos;)
+        text.replace(at, LINE_BREAK.size(), "\n");
     return text;
 }
 
