@@ -2,6 +2,7 @@
 // The handlers at full load, each measured alone on one toolkit backend. A Backend holds `kit`, a toolkit that
 // also takes the user's actions, and `settle()`, which lets the toolkit finish what a handler left to do on
 // screen; the measured time includes it.
+#include "core/line_break.h"
 #include "full_load_session.h"
 #include "ui/controls.h"
 #include "ui/line_display.h"
@@ -22,6 +23,22 @@ inline bool expectRows(benchmark::State& state, platform::Toolkit& kit, int cont
     return false;
 }
 
+// Each iteration does `prepare` untimed (false ends the run), then times `control`'s `event` and the settling
+// after it.
+template <class Backend, class Prepare>
+void timeEvents(benchmark::State& state, Backend& backend, FullLoadSession& s, int control, Event event,
+                Prepare prepare) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool ready = prepare();
+        state.ResumeTiming();
+        if (!ready)
+            break;
+        s.raise(control, event);
+        backend.settle();
+    }
+}
+
 // The refresh after any change of lines, with the main window and the three list windows showing 300 rows.
 template <class Backend> void LISTSET_SUB_benchmark(benchmark::State& state) {
     Backend backend;
@@ -40,16 +57,11 @@ template <class Backend> void BUTTON3_ON_benchmark(benchmark::State& state) {
     Backend backend;
     FullLoadSession s(backend.kit);
     s.openListWindows();
-    for (auto _ : state) {
-        state.PauseTiming();
+    timeEvents(state, backend, s, ui::BUTTON3, Event::On, [&] {
         s.restorePage();
         backend.settle();
-        if (!expectRows(state, backend.kit, ui::LIST1, LINE_MAX))
-            break;
-        state.ResumeTiming();
-        s.raise(ui::BUTTON3, Event::On);
-        backend.settle();
-    }
+        return expectRows(state, backend.kit, ui::LIST1, LINE_MAX);
+    });
 }
 
 // Deleting every other row of LIST2, 150 of 300 lines.
@@ -57,18 +69,15 @@ template <class Backend> void BUTTON12_ON_benchmark(benchmark::State& state) {
     Backend backend;
     FullLoadSession s(backend.kit);
     s.openListWindows();
-    for (auto _ : state) {
-        state.PauseTiming();
+    timeEvents(state, backend, s, ui::BUTTON12, Event::On, [&] {
         s.restorePage();
         for (int row = 0; row < LINE_MAX; row += 2)
             backend.kit.clickRow(ui::LIST2, row);
         backend.settle();
-        state.ResumeTiming();
-        s.raise(ui::BUTTON12, Event::On);
-        backend.settle();
-        if (s.tables().LINE_COUNT[0] != LINE_MAX / 2)
-            state.SkipWithError("not half of the lines deleted");
-    }
+        return true;
+    });
+    if (s.tables().LINE_COUNT[0] != LINE_MAX / 2)
+        state.SkipWithError("not half of the lines deleted");
 }
 
 // Registering the page settings with the twenty time-frame names reversed: every one of the 300 lines moves.
@@ -77,17 +86,14 @@ template <class Backend> void BUTTON8_ON_benchmark(benchmark::State& state) {
     FullLoadSession s(backend.kit);
     s.raise(ui::BUTTON10, Event::On);
     const std::int16_t firstLineFrame = s.tables().LINE_TF[0][0];
-    for (auto _ : state) {
-        state.PauseTiming();
+    timeEvents(state, backend, s, ui::BUTTON8, Event::On, [&] {
         std::string reversed;
         for (int j = TF_MAX - 1; j >= 0; --j)
-            reversed += s.tables().TF_NAME[0][j] + "\r\n";
+            reversed.append(s.tables().TF_NAME[0][j]).append(LINE_BREAK);
         backend.kit.setText(ui::EDIT7, reversed);
         backend.settle();
-        state.ResumeTiming();
-        s.raise(ui::BUTTON8, Event::On);
-        backend.settle();
-    }
+        return true;
+    });
     if (state.iterations() % 2 == 1 && s.tables().LINE_TF[0][0] != TF_MAX - 1 - firstLineFrame)
         state.SkipWithError("the lines did not follow their time frames");
 }
@@ -100,17 +106,14 @@ template <class Backend> void BUTTON6_ON_benchmark(benchmark::State& state) {
     s.restorePage(LINE_MAX - 1);
     s.raise(ui::BUTTON1, Event::On);
     backend.kit.setText(ui::EDIT5, "110.5");
-    for (auto _ : state) {
-        state.PauseTiming();
+    timeEvents(state, backend, s, ui::BUTTON6, Event::On, [&] {
         s.restorePage(LINE_MAX - 1);
         backend.kit.setEnabled(ui::BUTTON6, true);
         backend.settle();
-        state.ResumeTiming();
-        s.raise(ui::BUTTON6, Event::On);
-        backend.settle();
-        if (s.tables().LINE_COUNT[0] != LINE_MAX)
-            state.SkipWithError("no line registered");
-    }
+        return true;
+    });
+    if (s.tables().LINE_COUNT[0] != LINE_MAX)
+        state.SkipWithError("no line registered");
 }
 
 // Taking back a registration that raised all 300 counts, with every list window open: the tables restored, the
@@ -136,13 +139,10 @@ template <class Backend> void UNDO_ON_benchmark(benchmark::State& state) {
 template <class Backend> void COMBO1_CHANGE_benchmark(benchmark::State& state) {
     Backend backend;
     FullLoadSession s(backend.kit);
-    for (auto _ : state) {
-        state.PauseTiming();
+    timeEvents(state, backend, s, ui::COMBO1, Event::Change, [&] {
         backend.kit.setSelected(ui::COMBO1, 1 - backend.kit.selected(ui::COMBO1));
-        state.ResumeTiming();
-        s.raise(ui::COMBO1, Event::Change);
-        backend.settle();
-    }
+        return true;
+    });
     if (s.tables().LINE_COUNT[s.tables().CUR_PAGE] != LINE_MAX)
         state.SkipWithError("not a full page");
 }

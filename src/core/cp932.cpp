@@ -12,6 +12,10 @@ bool fitsCp932(std::string_view utf8) {
     return back.ok && back.text == utf8;
 }
 
+bool isAscii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
 int cp932Width(std::string_view utf8) {
     int width = 0;
     for (std::size_t at = 0; at < utf8.size();) {

@@ -21,6 +21,9 @@ Conversion cp932ToUtf8(std::string_view bytes);
 // U+00A5, convert one way only and so cannot be held).
 bool fitsCp932(std::string_view utf8);
 
+// A byte below 0x80: the same character in code page 932 and in UTF-8, and never part of another one.
+bool isAscii(char c);
+
 // Width in code page 932 bytes: a half-width character (ASCII, half-width katakana) counts 1, any other 2.
 int cp932Width(std::string_view utf8);
 

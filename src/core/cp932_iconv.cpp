@@ -13,10 +13,6 @@ struct IconvCloser {
 };
 using Iconv = std::unique_ptr<void, IconvCloser>;
 
-bool isAscii(char c) {
-    return static_cast<unsigned char>(c) < 0x80;
-}
-
 // In code page 932 these take the byte after them, which may lie in the ASCII range.
 bool isLeadByte(char c) {
     const auto b = static_cast<unsigned char>(c);

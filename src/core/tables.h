@@ -18,6 +18,8 @@ inline constexpr int LINE_MAX = 300;
 inline constexpr int TF_MAX = 20;
 inline constexpr int DATA_VERSION = 200;
 inline constexpr std::int16_t CROSS_CAP = 32765;
+// The program's windows, the main window first; KANKYO.TXT keeps a position for each.
+inline constexpr int WINDOW_COUNT = 6;
 
 // Page tables have one slot more than there are pages (slot 10 is visited but never written); line tables one
 // more than LINE_MAX, time-frame tables one more than TF_MAX.

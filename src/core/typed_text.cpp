@@ -1,12 +1,11 @@
 #include "core/typed_text.h"
 
 #include "core/cp932.h"
+#include "core/line_break.h"
 #include "core/utf8.h"
 
 namespace kedravo {
 namespace {
-
-constexpr std::string_view LINE_BREAK = "\r\n";
 
 bool isControl(char32_t c) {
     return c < 0x20 || c == 0x7F;

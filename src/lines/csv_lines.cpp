@@ -1,6 +1,7 @@
 #include "lines/csv_lines.h"
 
 #include "core/half_width.h"
+#include "core/line_break.h"
 #include "core/numeric_value.h"
 #include "lines/csv_text.h"
 #include "lines/price_text.h"
@@ -134,7 +135,8 @@ std::string csvOfLines(const Tables& t, int page) {
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         return numericValue(t.LINE_PRICE[page][a]) > numericValue(t.LINE_PRICE[page][b]);
     });
-    std::string out = "\xEF\xBB\xBF" + std::string(CSV_HEADER) + "\r\n";
+    std::string out = "\xEF\xBB\xBF" + std::string(CSV_HEADER);
+    out += LINE_BREAK;
     for (int j : order)
         out += csvRecordText({t.PAGE_NAME[page], t.LINE_PRICE[page][j], timeFrameName(t, page, t.LINE_TF[page][j]),
                               std::to_string(t.LINE_CROSS[page][j])});

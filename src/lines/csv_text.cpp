@@ -1,6 +1,7 @@
 #include "lines/csv_text.h"
 
 #include "core/cp932.h"
+#include "core/line_break.h"
 #include "core/utf8.h"
 
 namespace kedravo {
@@ -153,7 +154,8 @@ std::string csvRecordText(const std::vector<std::string>& fields) {
             out += c == '"' ? std::string("\"\"") : std::string(1, c);
         out += '"';
     }
-    return out + "\r\n";
+    out += LINE_BREAK;
+    return out;
 }
 
 } // namespace kedravo

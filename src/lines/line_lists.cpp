@@ -1,5 +1,6 @@
 #include "lines/line_lists.h"
 
+#include "core/line_break.h"
 #include "core/numeric_value.h"
 #include "lines/price_decimal.h"
 #include "lines/price_text.h"
@@ -12,7 +13,6 @@
 namespace kedravo {
 namespace {
 
-const char* const CR_LF = "\r\n";
 // The marker the windows write into a line chosen for deletion.
 const char* const DELETION_MARK = "0";
 
@@ -73,7 +73,7 @@ std::string mainBox(const Tables& t, int n, int filter, bool upper, double refer
             continue;
         box += rowText(t, i + 1);
         if (i != n - 1)
-            box += CR_LF;
+            box += LINE_BREAK;
     }
     return box;
 }

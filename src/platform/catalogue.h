@@ -1,6 +1,8 @@
 #pragma once
 // The shape of a window catalogue: windows and controls as data, read by every backend. The catalogue itself
 // (the six windows of the program) is defined by the ui layer.
+#include <cassert>
+#include <cstddef>
 #include <span>
 
 namespace kedravo::platform {
@@ -68,5 +70,11 @@ struct Catalogue {
     std::span<const WindowDef> windows;
     std::span<const ControlDef> controls;
 };
+
+// The entry for window or control `id` of a backend's table kept in the catalogue's order.
+template <class Table> auto& byId(Table& table, int id) {
+    assert(id >= 0 && id < static_cast<int>(table.size()));
+    return table[static_cast<std::size_t>(id)];
+}
 
 } // namespace kedravo::platform

@@ -1,11 +1,8 @@
 #include "platform/edit_lines.h"
 
+#include "core/line_break.h"
+
 namespace kedravo::platform {
-namespace {
-
-constexpr std::string_view LINE_BREAK = "\r\n";
-
-} // namespace
 
 std::vector<std::string> editLines(std::string_view text) {
     std::vector<std::string> lines;

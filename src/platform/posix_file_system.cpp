@@ -1,5 +1,6 @@
 #include "platform/posix_file_system.h"
 
+#include "core/folder_path.h"
 #include "platform/local_file_system.h"
 
 #include <cerrno>
@@ -45,12 +46,6 @@ IoError lastError() {
 
 const char* folderPath(const std::string& folder) {
     return folder.empty() ? "." : folder.c_str();
-}
-
-std::string withSlash(std::string folder) {
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder;
 }
 
 class PosixOutputFile : public OutputFile {
@@ -184,7 +179,7 @@ IoError PosixFileSystem::copy(const std::string& from, const std::string& to) {
         ::unlink(partial.c_str());
         return error;
     }
-    return flushFolder(to.substr(0, to.rfind('/') + 1));
+    return flushFolder(folderOf(to));
 }
 
 IoError PosixFileSystem::remove(const std::string& path) {
@@ -207,9 +202,8 @@ std::string PosixFileSystem::resolveLinks(const std::string& path) {
         if (n < 0)
             break;
         std::string next(target.data(), static_cast<std::size_t>(n));
-        std::size_t slash = current.rfind('/');
-        if (!next.empty() && next.front() != '/' && slash != std::string::npos)
-            next = current.substr(0, slash + 1) + next;
+        if (!next.empty() && next.front() != '/')
+            next = folderOf(current) + next;
         current = next;
     }
     return current;
@@ -231,17 +225,17 @@ LockAttempt PosixFileSystem::tryLock(const std::string& path) {
 
 std::string PosixFileSystem::workingDirectory() {
     std::vector<char> buffer(PATH_MAX + 1);
-    return ::getcwd(buffer.data(), buffer.size()) ? withSlash(buffer.data()) : std::string();
+    return ::getcwd(buffer.data(), buffer.size()) ? asFolder(buffer.data()) : std::string();
 }
 
 std::string PosixFileSystem::homeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home)
-        return withSlash(home);
+        return asFolder(home);
     struct passwd entry;
     struct passwd* found = nullptr;
     std::vector<char> buffer(16384);
     if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found)
-        return withSlash(found->pw_dir);
+        return asFolder(found->pw_dir);
     return {};
 }
 

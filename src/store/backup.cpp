@@ -1,3 +1,4 @@
+#include "core/folder_path.h"
 #include "platform/file_system.h"
 #include "store/data_files.h"
 #include "store/file_messages.h"
@@ -21,11 +22,11 @@ std::string copyFailure(platform::FileSystem& files, const std::string& saved, c
 void データバックアップ_SUB(Tables& t, StoreServices& s, const std::string& saved) {
     if (t.BACKUP_ON != 1)
         return;
-    std::string folder = t.BACKUP_DIR.substr(0, t.BACKUP_DIR.empty() ? 0 : t.BACKUP_DIR.size() - 1);
     std::string stamp = stampNow(s.clock);
     // Tested with its separator, so that a root folder ("/"), which is nothing without it, counts as existing.
     if (t.BACKUP_DIR.empty() || !s.files.isDirectory(t.BACKUP_DIR)) {
-        s.warner.STOP_SUB("フォルダー警告", "バックアップ先のフォルダーが存在しません\r\n" + folder);
+        s.warner.STOP_SUB("フォルダー警告",
+                          "バックアップ先のフォルダーが存在しません\r\n" + withoutSeparator(t.BACKUP_DIR));
         return;
     }
     // The saved file may be an emergency copy in this very folder under the same stamp.

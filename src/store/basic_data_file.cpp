@@ -4,6 +4,7 @@
 #include "store/data_files.h"
 #include "store/file_reading.h"
 #include "store/file_save.h"
+#include "store/page_records.h"
 #include "store/storable_text.h"
 
 #include <algorithm>
@@ -20,27 +21,16 @@ int tfCount(const Tables& t, int page) {
 }
 
 std::optional<Damage> parsePage(Tables& t, FieldReader& r, int p) {
-    // The separator line, then the name after its label.
-    std::optional<std::string> name = r.text() ? r.labelled() : std::nullopt;
-    if (!name)
-        return r.damage();
-    t.PAGE_NAME[p] = *name;
     std::optional<std::string> spread = r.labelled();
     if (!spread)
         return r.damage();
     t.PAGE_SPREAD[p] = *spread;
-    std::optional<std::int16_t> count = r.number(0, TF_MAX);
-    if (!count)
-        return r.damage();
-    t.TF_COUNT[p] = 0;
-    for (int j = 0; j < *count; ++j) {
+    return parseCounted(r, TF_MAX, t.TF_COUNT[p], [&](int j) {
         std::optional<std::string> tf = r.text();
-        if (!tf)
-            return r.damage();
-        t.TF_NAME[p][j] = *tf;
-        t.TF_COUNT[p] = static_cast<std::int16_t>(j + 1);
-    }
-    return std::nullopt;
+        if (tf)
+            t.TF_NAME[p][j] = *tf;
+        return tf.has_value();
+    });
 }
 
 void keepStorable(Tables& t, StorableTexts& texts) {
@@ -56,26 +46,16 @@ void keepStorable(Tables& t, StorableTexts& texts) {
 } // namespace
 
 std::string basicDataImage(const Tables& t) {
-    RecordWriter w;
-    w.versionLine();
-    for (int p = 0; p < PAGE_MAX; ++p) {
-        w.plain(PAGE_SEPARATOR).endLine();
-        w.plain("ページ名,").text(t.PAGE_NAME[p]).endLine();
+    return pagesImage(t, PAGE_SEPARATOR, [&t](RecordWriter& w, int p) {
         w.plain("スプレッド,").text(t.PAGE_SPREAD[p]).endLine();
         w.number(static_cast<std::int16_t>(tfCount(t, p))).endLine();
         for (int j = 0; j < tfCount(t, p); ++j)
             w.text(t.TF_NAME[p][j]).endLine();
-    }
-    return w.image();
+    });
 }
 
 std::optional<Damage> parseBasicData(Tables& t, FieldReader& reader) {
-    if (!reader.text() || !reader.text())
-        return reader.damage();
-    for (int p = 0; p < PAGE_MAX; ++p)
-        if (std::optional<Damage> damage = parsePage(t, reader, p))
-            return damage;
-    return std::nullopt;
+    return parsePages(t, reader, [&t](FieldReader& r, int p) { return parsePage(t, r, p); });
 }
 
 // A page the file does not give, missing or damaged as it may be, gets the spread of a missing file rather than

@@ -1,8 +1,8 @@
 #include "store/environment_file.h"
 
 #include "core/cp932.h"
+#include "core/folder_path.h"
 #include "core/numeric_value.h"
-#include "core/path_separator.h"
 #include "store/data_files.h"
 #include "store/file_messages.h"
 #include "store/file_reading.h"
@@ -21,13 +21,6 @@ constexpr int FIRST_VERSION_WITH_FORM6 = 111;
 
 std::int16_t toInt16(double value) {
     return static_cast<std::int16_t>(std::clamp(std::nearbyint(value), double{INT16_MIN}, double{INT16_MAX}));
-}
-
-// Folders are put straight in front of file names, so one read without its separator gets it back.
-std::string asFolder(std::string folder) {
-    if (!folder.empty() && !isPathSeparator(folder.back()))
-        folder += pathSeparator();
-    return folder;
 }
 
 // A folder name the file cannot hold is not written; the folder is asked for again at the next start.
@@ -52,6 +45,7 @@ std::optional<Damage> parseSettings(Tables& t, WindowPositions& windows, FieldRe
     std::optional<std::string> dataDir = r.text();
     if (!dataDir)
         return r.damage();
+    // Folders are put straight in front of file names, so one read without its separator gets it back.
     t.DATA_DIR = asFolder(*dataDir);
     std::optional<std::string> backupDir = r.text();
     if (!backupDir)

@@ -9,8 +9,6 @@
 
 namespace kedravo::store {
 
-inline constexpr int WINDOW_COUNT = 6;
-
 // Folders as they are written, between double quotes: the caller makes sure they hold none.
 std::string environmentImage(const std::string& dataDir, const std::string& backupDir, WindowPositions& windows);
 

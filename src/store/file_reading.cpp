@@ -1,5 +1,6 @@
 #include "store/file_reading.h"
 
+#include "core/folder_path.h"
 #include "store/file_messages.h"
 #include "store/file_save.h"
 #include "store/stamp.h"
@@ -10,10 +11,6 @@ namespace kedravo::store {
 namespace {
 
 using platform::IoError;
-
-std::string fileName(const std::string& path) {
-    return path.substr(folderOf(path).size());
-}
 
 // Every line the system writes ends with CR LF, so a file whose last line does not end is a cut one, even when
 // the fields it holds happen to read: the cut may have shortened the last of them.
@@ -37,8 +34,8 @@ std::optional<std::string> preserveFile(StoreServices& s, const std::string& pat
     if (s.files.copy(path, path + suffix) == IoError::None)
         return shownPath(s.files, path + suffix);
     for (const std::string& folder : fallbackFolders(s.files))
-        if (s.files.copy(path, folder + fileName(path) + suffix) == IoError::None)
-            return folder + fileName(path) + suffix;
+        if (s.files.copy(path, folder + fileNameOf(path) + suffix) == IoError::None)
+            return folder + fileNameOf(path) + suffix;
     // A file that cannot even be read can still be moved out of the way of the save.
     if (s.files.renameOver(path, path + suffix) == IoError::None)
         return shownPath(s.files, path + suffix);

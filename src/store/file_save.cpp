@@ -1,5 +1,6 @@
 #include "store/file_save.h"
 
+#include "core/folder_path.h"
 #include "store/stamp.h"
 
 namespace kedravo::store {

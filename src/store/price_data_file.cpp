@@ -6,6 +6,7 @@
 #include "store/file_messages.h"
 #include "store/file_reading.h"
 #include "store/file_save.h"
+#include "store/page_records.h"
 #include "store/storable_text.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@ namespace kedravo::store {
 namespace {
 
 constexpr char VERSION_LABEL[] = "バージョン";
-constexpr char NAME_LABEL[] = "ページ名";
 constexpr char PRICE_LABEL[] = "価格";
 const std::string PAGE_SEPARATOR(30, '*');
 
@@ -77,9 +77,10 @@ bool compareLines(Comparison& c, const Tables& t, int p) {
 
 bool comparePage(Comparison& c, const Tables& t, int p) {
     int base = p * 1000;
-    return c.skip(10003) && c.text(10003, NAME_LABEL) && c.text(10004, t.PAGE_NAME[p]) && c.text(base, PRICE_LABEL) &&
-           c.text(base + LINE_MAX + 1, t.CUR_PRICE[p]) && c.text(base + LINE_MAX + 2, t.CUR_PRICE_TIME[p]) &&
-           c.number(base + LINE_MAX + 3, t.LINE_COUNT[p]) && compareLines(c, t, p);
+    return c.skip(10003) && c.text(10003, PAGE_NAME_LABEL) && c.text(10004, t.PAGE_NAME[p]) &&
+           c.text(base, PRICE_LABEL) && c.text(base + LINE_MAX + 1, t.CUR_PRICE[p]) &&
+           c.text(base + LINE_MAX + 2, t.CUR_PRICE_TIME[p]) && c.number(base + LINE_MAX + 3, t.LINE_COUNT[p]) &&
+           compareLines(c, t, p);
 }
 
 void compareFile(Comparison& c, const Tables& t) {
@@ -90,33 +91,21 @@ void compareFile(Comparison& c, const Tables& t) {
             return;
 }
 
-std::optional<Damage> parseLines(Tables& t, FieldReader& r, int p) {
-    std::optional<std::int16_t> count = r.number(0, LINE_MAX);
-    if (!count)
-        return r.damage();
-    t.LINE_COUNT[p] = 0;
-    for (int j = 0; j < *count; ++j) {
-        // A time frame or a count out of range is mended, so that neither this line nor any after it is lost.
-        std::optional<std::string> price = r.text();
-        std::optional<long long> tf = price ? r.numberToMend(0, TF_MAX) : std::nullopt;
-        std::optional<long long> cross = tf ? r.numberToMend(0, CROSS_CAP) : std::nullopt;
-        if (!cross)
-            return r.damage();
-        t.LINE_PRICE[p][j] = *price;
-        // The first time frame, where the page settings window puts a line whose time frame has gone.
-        t.LINE_TF[p][j] = static_cast<std::int16_t>(*tf >= 0 && *tf <= TF_MAX ? *tf : 0);
-        t.LINE_CROSS[p][j] = static_cast<std::int16_t>(std::clamp<long long>(*cross, 0, CROSS_CAP));
-        t.LINE_COUNT[p] = static_cast<std::int16_t>(j + 1);
-    }
-    return std::nullopt;
+// A time frame or a count out of range is mended, so that neither this line nor any after it is lost.
+bool parseLine(Tables& t, FieldReader& r, int p, int j) {
+    std::optional<std::string> price = r.text();
+    std::optional<long long> tf = price ? r.numberToMend(0, TF_MAX) : std::nullopt;
+    std::optional<long long> cross = tf ? r.numberToMend(0, CROSS_CAP) : std::nullopt;
+    if (!cross)
+        return false;
+    t.LINE_PRICE[p][j] = *price;
+    // The first time frame, where the page settings window puts a line whose time frame has gone.
+    t.LINE_TF[p][j] = static_cast<std::int16_t>(*tf >= 0 && *tf <= TF_MAX ? *tf : 0);
+    t.LINE_CROSS[p][j] = static_cast<std::int16_t>(std::clamp<long long>(*cross, 0, CROSS_CAP));
+    return true;
 }
 
 std::optional<Damage> parsePage(Tables& t, FieldReader& r, int p) {
-    // The separator line, then the name after its label.
-    std::optional<std::string> name = r.text() ? r.labelled() : std::nullopt;
-    if (!name)
-        return r.damage();
-    t.PAGE_NAME[p] = *name;
     std::optional<std::string> price = r.labelled();
     if (!price)
         return r.damage();
@@ -125,7 +114,7 @@ std::optional<Damage> parsePage(Tables& t, FieldReader& r, int p) {
     if (!time)
         return r.damage();
     t.CUR_PRICE_TIME[p] = *time;
-    return parseLines(t, r, p);
+    return parseCounted(r, LINE_MAX, t.LINE_COUNT[p], [&](int j) { return parseLine(t, r, p, j); });
 }
 
 void keepStorable(Tables& t, StorableTexts& texts) {
@@ -150,11 +139,7 @@ Message priceRetryMessage(platform::FileSystem& files, const std::string& path, 
 } // namespace
 
 std::string priceDataImage(const Tables& t) {
-    RecordWriter w;
-    w.versionLine();
-    for (int p = 0; p < PAGE_MAX; ++p) {
-        w.plain(PAGE_SEPARATOR).endLine();
-        w.plain(NAME_LABEL).plain(",").text(t.PAGE_NAME[p]).endLine();
+    return pagesImage(t, PAGE_SEPARATOR, [&t](RecordWriter& w, int p) {
         w.plain(PRICE_LABEL).plain(",").text(t.CUR_PRICE[p]).plain(",").quoted(t.CUR_PRICE_TIME[p]).endLine();
         w.number(static_cast<std::int16_t>(lineCount(t, p))).endLine();
         for (int j = 0; j < lineCount(t, p); ++j)
@@ -164,8 +149,7 @@ std::string priceDataImage(const Tables& t) {
                 .plain(",")
                 .number(t.LINE_CROSS[p][j])
                 .endLine();
-    }
-    return w.image();
+    });
 }
 
 std::optional<int> verifyPriceData(const Tables& t, std::string_view cp932) {
@@ -176,12 +160,7 @@ std::optional<int> verifyPriceData(const Tables& t, std::string_view cp932) {
 }
 
 std::optional<Damage> parsePriceData(Tables& t, FieldReader& reader) {
-    if (!reader.text() || !reader.text())
-        return reader.damage();
-    for (int p = 0; p < PAGE_MAX; ++p)
-        if (std::optional<Damage> damage = parsePage(t, reader, p))
-            return damage;
-    return std::nullopt;
+    return parsePages(t, reader, [&t](FieldReader& r, int p) { return parsePage(t, r, p); });
 }
 
 void readPriceData(Tables& t, StoreServices& s) {

@@ -1,6 +1,6 @@
 #include "store/safe_write.h"
 
-#include "core/path_separator.h"
+#include "core/folder_path.h"
 
 namespace kedravo::store {
 namespace {
@@ -50,11 +50,6 @@ std::optional<SaveFailure> writeOpened(platform::FileSystem& files, platform::Op
 
 std::string temporaryPath(const std::string& path) {
     return path + ".tmp";
-}
-
-std::string folderOf(const std::string& path) {
-    std::size_t slash = lastPathSeparator(path);
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 std::optional<SaveFailure> replaceFile(platform::FileSystem& files, const std::string& path, std::string_view bytes,

@@ -24,8 +24,6 @@ using Verifier = std::function<std::optional<int>(std::string_view bytes)>;
 
 // The new file is written beside the old one under this name, then renamed over it.
 std::string temporaryPath(const std::string& path);
-// The folder part of a path, with its trailing separator; "" for a bare file name.
-std::string folderOf(const std::string& path);
 
 // Writes the complete new file to the temporary path, flushes it, verifies it when `verify` is given, puts it
 // in place of the old file in one step and flushes the folder. The old file is not touched before then. A

@@ -8,10 +8,6 @@
 namespace kedravo::store {
 namespace {
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::string storable(std::string_view utf8) {
     std::string out;
     for (char32_t c : decodeUtf8(utf8)) {
@@ -30,7 +26,8 @@ std::string storable(std::string_view utf8) {
 } // namespace
 
 bool isStorable(std::string_view utf8) {
-    return utf8.find('"') == std::string_view::npos && (isAscii(utf8) || fitsCp932(utf8));
+    return utf8.find('"') == std::string_view::npos &&
+           (std::all_of(utf8.begin(), utf8.end(), isAscii) || fitsCp932(utf8));
 }
 
 void StorableTexts::keep(std::string& text, const std::string& where) {

@@ -1,6 +1,7 @@
 #include "store/text_record.h"
 
 #include "core/cp932.h"
+#include "core/line_break.h"
 #include "core/numeric_value.h"
 #include "core/tables.h"
 
@@ -98,7 +99,7 @@ RecordWriter& RecordWriter::number(std::int16_t value) {
 }
 
 RecordWriter& RecordWriter::endLine() {
-    image_ += "\r\n";
+    image_ += LINE_BREAK;
     return *this;
 }
 

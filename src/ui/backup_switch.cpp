@@ -1,8 +1,8 @@
 #include "ui/backup_switch.h"
 
+#include "core/folder_path.h"
 #include "ui/commit.h"
 #include "ui/controls.h"
-#include "ui/folders.h"
 
 namespace kedravo::ui {
 namespace {

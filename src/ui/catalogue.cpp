@@ -1,5 +1,6 @@
 #include "ui/catalogue.h"
 
+#include "core/tables.h"
 #include "ui/controls.h"
 
 #include <array>
@@ -23,6 +24,8 @@ constexpr ControlKind LST = ControlKind::ListBox;
 constexpr ControlKind CMB = ControlKind::DropDown;
 constexpr FontFace P = FontFace::Proportional;
 constexpr FontFace F = FontFace::Fixed;
+
+static_assert(FORM6 + 1 == WINDOW_COUNT);
 
 // The main window's caption is set at start-up; the others are fixed here.
 constexpr std::array<WindowDef, WINDOW_COUNT> windows{{

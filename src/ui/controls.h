@@ -4,7 +4,7 @@
 
 namespace kedravo::ui {
 
-enum Window : int { MAINFORM, FORM2, FORM3, FORM4, FORM5, FORM6, WINDOW_COUNT };
+enum Window : int { MAINFORM, FORM2, FORM3, FORM4, FORM5, FORM6 };
 
 // Grouped by window as the catalogue lists them, which clang-format would put one a line.
 // clang-format off

@@ -1,6 +1,6 @@
 #include "ui/csv_files.h"
 
-#include "core/path_separator.h"
+#include "core/folder_path.h"
 #include "store/data_files.h"
 #include "store/file_messages.h"
 #include "store/safe_write.h"
@@ -10,8 +10,7 @@ namespace {
 
 // A CSV file written over a data file would put text no reader takes in place of the data, in whatever folder.
 bool namesADataFile(const std::string& path) {
-    const std::size_t separator = lastPathSeparator(path);
-    const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
+    const std::string name = fileNameOf(path);
     return name == store::PRICE_FILE || name == store::BASIC_FILE || name == store::ENVIRONMENT_FILE;
 }
 

@@ -14,7 +14,7 @@ namespace kedravo::ui {
 namespace {
 
 // Characters no file name may hold on Windows or Linux become "_", so that any page name gives a name.
-std::string fileNameOf(std::string name) {
+std::string asFileName(std::string name) {
     std::replace_if(
         name.begin(), name.end(),
         [](char ch) { return std::string_view("\\/:*?\"<>|").find(ch) != std::string_view::npos; }, '_');
@@ -30,7 +30,7 @@ int defaultTimeFrame(Context& c) {
 std::string proposedCsvName(Context& c) {
     const int page = c.t.CUR_PAGE;
     const std::string name = c.t.PAGE_NAME[page].empty() ? defaultPageName(page + 1) : c.t.PAGE_NAME[page];
-    return fileNameOf(name) + "_" + store::stampNow(c.clock).substr(0, 6) + ".csv";
+    return asFileName(name) + "_" + store::stampNow(c.clock).substr(0, 6) + ".csv";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/line_display.h"
 #include "ui/main_window.h"
+#include "ui/time_frame_filter.h"
 
 namespace kedravo::ui {
 namespace {
@@ -21,12 +22,7 @@ void markSelectedRows(Context& c) {
 } // namespace
 
 void COMBO6SET_SUB(Context& c) {
-    const int page = c.t.CUR_PAGE;
-    c.toolkit.clear(COMBO6);
-    c.toolkit.addItem(COMBO6, "全部");
-    for (int i = 0; i < c.t.TF_COUNT[page]; ++i)
-        c.toolkit.addItem(COMBO6, c.t.TF_NAME[page][i]);
-    c.toolkit.setSelected(COMBO6, 0);
+    fillTimeFrameFilter(c, COMBO6);
 }
 
 void BUTTON14_ON(Context& c, int) {

@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 #include "ui/line_display.h"
+#include "ui/time_frame_filter.h"
 
 namespace kedravo::ui {
 
@@ -27,11 +28,7 @@ bool COMBO1GET_SUB(Context& c) {
 }
 
 void COMBO5SET_SUB(Context& c) {
-    c.toolkit.clear(COMBO5);
-    c.toolkit.addItem(COMBO5, "全部");
-    for (int j = 0; j < c.t.TF_COUNT[c.t.CUR_PAGE]; ++j)
-        c.toolkit.addItem(COMBO5, c.t.TF_NAME[c.t.CUR_PAGE][j]);
-    c.toolkit.setSelected(COMBO5, 0);
+    fillTimeFrameFilter(c, COMBO5);
 }
 
 void WND1ENA_SUB(Context& c, bool enable) {

@@ -6,6 +6,7 @@ namespace kedravo::ui {
 
 void COMBO1SET_SUB(Context& c);
 bool COMBO1GET_SUB(Context& c);
+// Fills the time-frame filter COMBO5 for the current page, on "全部".
 void COMBO5SET_SUB(Context& c);
 // Forces the selling side and the "全部" filter, then enables or disables the choosing controls.
 void WND1ENA_SUB(Context& c, bool enable);

@@ -1,5 +1,6 @@
 #include "ui/page_settings_window.h"
 
+#include "core/line_break.h"
 #include "lines/line_lists.h"
 #include "lines/price_text.h"
 #include "ui/commit.h"
@@ -14,8 +15,6 @@
 
 namespace kedravo::ui {
 namespace {
-
-constexpr char CR_LF[] = "\r\n";
 
 int selectedSlot(Context& c) {
     const int p = c.toolkit.selected(COMBO3);
@@ -69,7 +68,7 @@ void WND4SET_SUB(Context& c) {
     c.toolkit.setText(EDIT8, c.t.TMP_SPREAD[p]);
     std::string names;
     for (int i = 0; i < c.t.TMP_TF_COUNT[p]; ++i)
-        names += c.t.TMP_TF_NAME[p][i] + CR_LF;
+        names.append(c.t.TMP_TF_NAME[p][i]).append(LINE_BREAK);
     c.toolkit.setText(EDIT7, names);
 }
 

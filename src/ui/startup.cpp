@@ -1,10 +1,10 @@
 #include "ui/startup.h"
 
+#include "core/folder_path.h"
 #include "store/data_files.h"
 #include "ui/catalogue.h"
 #include "ui/commit.h"
 #include "ui/controls.h"
-#include "ui/folders.h"
 #include "ui/main_window.h"
 #include "ui/page_slot_names.h"
 #include "ui/window_positions.h"

@@ -96,7 +96,7 @@ TEST(BadInput, APageNameIsStoredAsTheBoxKeptIt) {
     for (const auto& c : cases) {
         store::test::MemoryFileSystem files;
         copySetup(realisticSetup(), files);
-        store::test::FixedClock clock;
+        platform::FixedClock clock{store::test::TEST_NOW};
         WholeProgram program(files, clock);
         for (const Command& step : {command(Verb::Start), click(BUTTON10), command(Verb::Type, EDIT6, 0, c.typed),
                                     click(BUTTON8), click(BUTTON9), command(Verb::Close), command(Verb::Start)})

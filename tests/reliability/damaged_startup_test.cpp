@@ -41,7 +41,7 @@ struct DamagedFile {
 // One start-up from the damaged files, a shut-down and a restart, with what each left.
 struct Runs {
     MemoryFileSystem files;
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     WholeProgram program{files, clock};
     std::vector<Warning> atStart, atShutdown, atRestart;
     std::unique_ptr<Tables> started, saved;

@@ -84,7 +84,7 @@ TEST(DataFolders, NamesWithJapaneseBlanksCommasAndColonsWork) {
         const fs::path data = cwd.path / name, backup = data / "バックアップ, 2:";
         fs::create_directories(backup);
         platform::PosixFileSystem files;
-        store::test::FixedClock clock;
+        platform::FixedClock clock{store::test::TEST_NOW};
         WholeProgram program(files, clock);
         perform(program, firstSession(data, backup));
         perform(program, {command(Verb::Close)});
@@ -113,7 +113,7 @@ void loseTheDataFolder(const std::function<void(const fs::path&)>& lose, const s
     fs::copy(realisticSetup(), cwd.path, fs::copy_options::recursive);
     fs::create_directories(cwd.path / backup);
     platform::PosixFileSystem files;
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     WholeProgram program(files, clock);
     perform(program,
             {clockCommand({2024, 5, 6, 7, 8, 9}), command(Verb::Start),

@@ -56,7 +56,7 @@ struct FaultedRun {
 
     SetupFiles setup = readSetup(realisticSetup());
     MemoryFileSystem files;
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     WholeProgram program{files, clock};
     std::vector<Warning> warnings;
 };

@@ -110,7 +110,7 @@ private:
     }
 
     store::test::MemoryFileSystem files_;
-    store::test::FixedClock baseClock_;
+    platform::FixedClock baseClock_{store::test::TEST_NOW};
     WholeProgram program_{files_, baseClock_};
     std::unique_ptr<Tables> saved_;
 };

@@ -1,6 +1,6 @@
 #include "memory_file_system.h"
 
-#include "store/safe_write.h"
+#include "core/folder_path.h"
 
 namespace kedravo::store::test {
 namespace {

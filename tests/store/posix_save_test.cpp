@@ -34,7 +34,7 @@ struct TempFolder : kedravo::test::TemporaryFolder {
 
 struct PosixStore {
     platform::PosixFileSystem files;
-    FixedClock clock;
+    platform::FixedClock clock{TEST_NOW};
     RecordingWarner warner;
     StoreServices services{files, clock, warner};
 };

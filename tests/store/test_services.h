@@ -2,6 +2,7 @@
 // What the store tests hand the store instead of the platform: a warning box that records, a clock that stands
 // still, windows that only remember their positions, and the file system in memory.
 #include "memory_file_system.h"
+#include "platform/scripted/fixed_clock.h"
 #include "store/environment_file.h"
 #include "store/store_services.h"
 
@@ -24,11 +25,8 @@ public:
     std::function<void()> onShow; // what the user does before pressing OK
 };
 
-class FixedClock : public platform::Clock {
-public:
-    platform::LocalTime now() override { return time; }
-    platform::LocalTime time{2016, 3, 1, 9, 30, 5};
-};
+// Where the tests' clock stands.
+inline constexpr platform::LocalTime TEST_NOW{2016, 3, 1, 9, 30, 5};
 
 class FixedWindows : public WindowPositions {
 public:
@@ -39,7 +37,7 @@ public:
 
 struct TestStore {
     MemoryFileSystem files;
-    FixedClock clock;
+    platform::FixedClock clock{TEST_NOW};
     RecordingWarner warner;
     StoreServices services{files, clock, warner};
 };

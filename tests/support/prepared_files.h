@@ -23,7 +23,7 @@ inline std::unique_ptr<Tables> earlierRun(const Page& page) {
 // frames, as when it was lost, the price data file and, given the windows, the environment file.
 inline void prepareFiles(store::test::MemoryFileSystem& files, Tables& t,
                          store::test::FixedWindows* windows = nullptr) {
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     store::test::RecordingWarner warner;
     store::StoreServices services{files, clock, warner};
     files.addFolder(t.DATA_DIR.empty() ? "/cwd/" : t.DATA_DIR);

@@ -32,7 +32,7 @@ struct RunningCopy {
     platform::HeadlessToolkit toolkit;
     std::ostringstream transcript;
     platform::ScriptedDialogs dialogs{transcript};
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     Program program{{toolkit, dialogs, clock, files}};
 };
 

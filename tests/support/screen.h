@@ -27,7 +27,7 @@ struct Screen {
     IgnoreEvents events;
     std::ostringstream transcript;
     platform::ScriptedDialogs dialogs{transcript};
-    store::test::FixedClock clock;
+    platform::FixedClock clock{store::test::TEST_NOW};
     store::test::MemoryFileSystem files;
     Context c{t, toolkit, dialogs, clock, files, {files, clock, dialogs}, nullptr, false, {}, {}, {}};
 };

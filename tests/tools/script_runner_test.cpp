@@ -13,11 +13,6 @@ namespace {
 using namespace kedravo::test;
 using platform::Event;
 
-class ConstantClock final : public platform::Clock {
-public:
-    platform::LocalTime now() override { return {2000, 1, 2, 3, 4, 5}; }
-};
-
 // Stands in for the program: start-up fills and disables a few controls, and each handled event leaves a trace.
 class FakeProgram final : public platform::EventSink {
 public:
@@ -73,8 +68,7 @@ void check(const RunCase& c, std::optional<std::filesystem::path> shots = std::n
     std::ostringstream transcript;
     auto backend = platform::makeHeadlessBackend();
     platform::ScriptedDialogs dialogs(transcript);
-    ConstantClock real;
-    platform::FixedClock clock(real);
+    platform::FixedClock clock({2000, 1, 2, 3, 4, 5});
     FakeProgram program(backend->toolkit(), dialogs, clock);
     backend->toolkit().create(catalogue, program);
     Script script = parseScript(c.script, catalogue);

@@ -1,6 +1,7 @@
 #include "lines_command.h"
 
-#include "core/path_separator.h"
+#include "core/folder_path.h"
+#include "core/line_break.h"
 #include "lines/csv_lines.h"
 #include "lines/sort.h"
 #include "store/data_files.h"
@@ -49,8 +50,8 @@ Parsed parseArguments(const std::vector<std::string>& args) {
 
 // Texts for the warning box break lines with CR LF; a terminal wants LF.
 std::string withLineFeeds(std::string text) {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.replace(at, 2, "\n");
+    for (std::size_t at; (at = text.find(LINE_BREAK)) != std::string::npos;)
+        text.replace(at, LINE_BREAK.size(), "\n");
     return text;
 }
 
@@ -76,12 +77,6 @@ public:
     platform::Position get(int) override { return {}; }
     void move(int, platform::Position) override {}
 };
-
-std::string asFolder(std::string dir) {
-    if (!dir.empty() && !isPathSeparator(dir.back()))
-        dir += pathSeparator();
-    return dir;
-}
 
 // A page in use, by its name or by its slot number 1 to 10; without a choice, the first page in use.
 std::optional<int> pageOf(const Tables& t, const std::optional<std::string>& choice) {

@@ -30,13 +30,11 @@ void HeadlessToolkit::create(const Catalogue& catalogue, EventSink& events) {
 }
 
 HeadlessToolkit::WindowState& HeadlessToolkit::window(int id) {
-    assert(id >= 0 && id < static_cast<int>(windows_.size()));
-    return windows_[static_cast<std::size_t>(id)];
+    return byId(windows_, id);
 }
 
 HeadlessToolkit::ControlState& HeadlessToolkit::control(int id) {
-    assert(id >= 0 && id < static_cast<int>(controls_.size()));
-    return controls_[static_cast<std::size_t>(id)];
+    return byId(controls_, id);
 }
 
 HeadlessToolkit::ControlState& HeadlessToolkit::control(int id, [[maybe_unused]] ControlKind kind) {

@@ -1,7 +1,7 @@
 #include "platform/qt/limited_edits.h"
 
 #include "platform/qt/control_look.h"
-#include "platform/qt/edit_insertion.h"
+#include "platform/typing_rule.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,8 +12,19 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QValidator>
+#include <algorithm>
 
 namespace kedravo::platform::qt {
+namespace {
+
+// Qt's text widgets separate lines with a lone "\n".
+constexpr LineBreak QT_LINES = LineBreak::Lf;
+
+std::u16string utf16(const QString& text) {
+    return text.toStdU16String();
+}
+
+} // namespace
 
 class LimitedLineEdit::Filter : public QValidator {
 public:
@@ -22,8 +33,10 @@ public:
     State validate(QString& input, int& cursor) const override {
         if (edit_.programEdit_)
             return Acceptable;
-        if (auto fix = trimInsertion(def_, edit_.accepted_, input, cursor)) {
-            input.replace(fix->start, fix->end - fix->start, fix->kept);
+        const auto at = static_cast<std::size_t>(std::max(cursor, 0));
+        if (auto fix = trimInsertion(def_, QT_LINES, utf16(edit_.accepted_), utf16(input), at)) {
+            input.replace(static_cast<qsizetype>(fix->start), static_cast<qsizetype>(fix->end - fix->start),
+                          QString::fromStdU16String(fix->kept));
             cursor = static_cast<int>(fix->start + fix->kept.size());
         }
         return Acceptable;
@@ -95,7 +108,8 @@ void LimitedTextEdit::setProgramText(const QString& text) {
 }
 
 QString LimitedTextEdit::insertable(const QString& inserted) const {
-    return qt::insertable(def_, toPlainText(), textCursor().selection().toPlainText(), inserted);
+    return QString::fromStdU16String(platform::insertable(
+        def_, QT_LINES, utf16(toPlainText()), utf16(textCursor().selection().toPlainText()), utf16(inserted)));
 }
 
 void LimitedTextEdit::keyPressEvent(QKeyEvent* event) {

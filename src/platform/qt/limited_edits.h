@@ -1,7 +1,6 @@
 #pragma once
-// Edit boxes that hold what the user enters to the typing rule of their catalogue entry: code page 932, the
-// limit in bytes, the refused characters. The program's own texts are taken as they are: like the system's edit
-// controls, the limit applies to what the user enters.
+// Qt edit boxes held to the typing rule of their catalogue entry (platform/typing_rule.h). The program's own
+// texts are taken as they are: like the system's edit controls, the limit applies to what the user enters.
 #include "platform/catalogue.h"
 
 #include <QLineEdit>

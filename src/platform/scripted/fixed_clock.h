@@ -1,5 +1,5 @@
 #pragma once
-// The local time of a scripted run: the time the script fixes, and until it fixes one, the time of another
+// The local time of a scripted run or a test: the time fixed last, and until one is fixed, the time of another
 // clock (the real one).
 #include "platform/clock.h"
 
@@ -10,11 +10,13 @@ namespace kedravo::platform {
 class FixedClock final : public Clock {
 public:
     explicit FixedClock(Clock& untilFixed);
+    // Fixed from the start.
+    explicit FixedClock(const LocalTime& time);
     void set(const LocalTime& time);
     LocalTime now() override;
 
 private:
-    Clock& untilFixed_;
+    Clock* untilFixed_ = nullptr;
     std::optional<LocalTime> fixed_;
 };
 

@@ -1,6 +1,6 @@
 #include "platform/win32/limited_edit.h"
 
-#include "platform/edit_insertion.h"
+#include "platform/typing_rule.h"
 #include "platform/win32/wide_text.h"
 
 namespace kedravo::platform::win32 {

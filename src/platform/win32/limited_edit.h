@@ -1,7 +1,7 @@
 #pragma once
-// Edit controls held to the typing rule of their catalogue entry. What the user typed, pasted, dropped or
-// composed is seen once the edit is made (EN_CHANGE): what the rule does not let through is taken out again, so
-// that every way of entering text meets the same rule, whatever the system's ANSI code page.
+// Edit controls held to the typing rule of their catalogue entry (platform/typing_rule.h). What the user typed,
+// pasted, dropped or composed is seen once the edit is made (EN_CHANGE): what the rule does not let through is
+// taken out again, so that every way of entering text meets the same rule, whatever the system's ANSI code page.
 #include "platform/catalogue.h"
 
 #include <string>

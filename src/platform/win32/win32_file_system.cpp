@@ -1,6 +1,6 @@
 #include "platform/win32/win32_file_system.h"
 
-#include "core/path_separator.h"
+#include "core/folder_path.h"
 #include "platform/local_file_system.h"
 #include "platform/win32/wide_text.h"
 
@@ -108,13 +108,6 @@ private:
     Handle file_;
 };
 
-std::string asFolder(std::wstring_view folder) {
-    std::string name = narrow(folder);
-    if (!name.empty() && !isPathSeparator(name.back()))
-        name += pathSeparator();
-    return name;
-}
-
 } // namespace
 
 bool Win32FileSystem::exists(const std::string& path) {
@@ -209,14 +202,14 @@ std::string Win32FileSystem::workingDirectory() {
     if (got == 0 || got >= length)
         return {};
     folder.resize(got);
-    return asFolder(folder);
+    return asFolder(narrow(folder));
 }
 
 std::string Win32FileSystem::homeFolder() {
     PWSTR folder = nullptr;
     std::string home;
     if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Profile, 0, nullptr, &folder)))
-        home = asFolder(folder);
+        home = asFolder(narrow(folder));
     CoTaskMemFree(folder);
     return home;
 }

@@ -51,13 +51,11 @@ HWND Win32Toolkit::windowHandle(int window) {
 }
 
 Win32Toolkit::WindowState& Win32Toolkit::window(int id) {
-    assert(id >= 0 && id < static_cast<int>(windows_.size()));
-    return windows_[static_cast<std::size_t>(id)];
+    return byId(windows_, id);
 }
 
 Win32Toolkit::ControlState& Win32Toolkit::control(int id) {
-    assert(id >= 0 && id < static_cast<int>(controls_.size()));
-    return controls_[static_cast<std::size_t>(id)];
+    return byId(controls_, id);
 }
 
 bool Win32Toolkit::isList(const ControlState& c) const {

@@ -1,8 +1,8 @@
-#include "ui/folders.h"
+#include "core/folder_path.h"
 
 #include <gtest/gtest.h>
 
-namespace kedravo::ui {
+namespace kedravo {
 namespace {
 
 TEST(Folders, TheFolderOfAChosenPathKeepsItsSeparator) {
@@ -25,4 +25,4 @@ TEST(Folders, TheFileSystemNameDropsTheTrailingSeparatorExceptOfTheRoot) {
 }
 
 } // namespace
-} // namespace kedravo::ui
+} // namespace kedravo

@@ -1,8 +1,9 @@
-#include "platform/qt/edit_insertion.h"
+#include "core/utf16.h"
+#include "platform/typing_rule.h"
 
 #include <gtest/gtest.h>
 
-namespace kedravo::platform::qt {
+namespace kedravo::platform {
 namespace {
 
 struct EditCase {
@@ -15,14 +16,14 @@ struct EditCase {
     unsigned style = MULTI_LINE;
 };
 
-QString applied(const EditCase& c) {
+// As a Qt box holds its text: lines separated by a lone LF.
+std::string applied(const EditCase& c) {
     const ControlDef box{0,   "BOX", ControlKind::EditBox,   0,  "",      0,         0,
                          100, 100,   FontFace::Proportional, 14, c.style, c.maxBytes};
-    const QString after = QString::fromUtf8(c.after);
-    QString text = after;
-    if (auto fix = trimInsertion(box, QString::fromUtf8(c.before), after, c.cursor))
+    std::u16string text = toUtf16(c.after);
+    if (auto fix = trimInsertion(box, LineBreak::Lf, toUtf16(c.before), text, static_cast<std::size_t>(c.cursor)))
         text.replace(fix->start, fix->end - fix->start, fix->kept);
-    return text;
+    return fromUtf16(text);
 }
 
 TEST(EditInsertion, KeepsWhatFitsOfAnInsertion) {
@@ -45,7 +46,7 @@ TEST(EditInsertion, KeepsWhatFitsOfAnInsertion) {
         {"program's long text may not grow", "abcdef", "abcdefg", 7, 3, "abcdef"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(applied(c).toStdString(), c.kept) << c.name;
+        EXPECT_EQ(applied(c), c.kept) << c.name;
 }
 
 TEST(EditInsertion, DropsCharactersTheBoxRefuses) {
@@ -62,7 +63,7 @@ TEST(EditInsertion, DropsCharactersTheBoxRefuses) {
         {"double quote elsewhere", "", "\"日足\"", 4, 0, "\"日足\""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(applied(c).toStdString(), c.kept) << c.name;
+        EXPECT_EQ(applied(c), c.kept) << c.name;
 }
 
 TEST(EditInsertion, CountsLineBreaksAsTwoBytes) {
@@ -70,8 +71,8 @@ TEST(EditInsertion, CountsLineBreaksAsTwoBytes) {
         {"", 0}, {"abc", 3}, {"日足", 4}, {"a\nb", 4}, {"\n\n", 4}, {"ｶﾞ", 2},
     };
     for (const auto& [text, bytes] : cases)
-        EXPECT_EQ(cp932Bytes(QString::fromUtf8(text)), bytes) << text;
+        EXPECT_EQ(cp932Bytes(toUtf16(text), LineBreak::Lf), bytes) << text;
 }
 
 } // namespace
-} // namespace kedravo::platform::qt
+} // namespace kedravo::platform
