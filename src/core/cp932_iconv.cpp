@@ -62,7 +62,7 @@ Conversion convert(const char* to, const char* from, std::string_view in,
                    std::size_t (*otherRunEnd)(std::string_view, std::size_t)) {
     Conversion out;
     iconv_t opened = iconv_open(to, from);
-    if (opened == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr): iconv's failure value
+    if (opened == reinterpret_cast<iconv_t>(-1)) {
         out.ok = false;
         return out;
     }

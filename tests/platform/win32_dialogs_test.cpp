@@ -24,7 +24,7 @@ std::wstring textOf(HWND window) {
 class WhenShown {
 public:
     WhenShown(std::wstring caption, std::function<void(HWND)> act) {
-        pending_ = {std::move(caption), std::move(act)};
+        pending = {std::move(caption), std::move(act)};
         timer_ = SetTimer(nullptr, 0, 10, &WhenShown::poll);
     }
     ~WhenShown() { KillTimer(nullptr, timer_); }
@@ -37,13 +37,13 @@ private:
         std::function<void(HWND)> act;
     };
     static void CALLBACK poll(HWND, UINT, UINT_PTR, DWORD) {
-        HWND dialog = FindWindowW(L"#32770", pending_.caption.c_str());
-        if (dialog == nullptr || !pending_.act)
+        HWND dialog = FindWindowW(L"#32770", pending.caption.c_str());
+        if (dialog == nullptr || !pending.act)
             return;
-        auto act = std::exchange(pending_.act, nullptr);
+        auto act = std::exchange(pending.act, nullptr);
         act(dialog);
     }
-    static inline Pending pending_;
+    static inline Pending pending;
     UINT_PTR timer_;
 };
 

@@ -24,7 +24,7 @@ protected:
         RemoveDirectoryW(widen(folder).c_str());
     }
 
-    IoError write(OpenedFile opened, std::string_view bytes) {
+    static IoError write(OpenedFile opened, std::string_view bytes) {
         if (!opened.file)
             return opened.error;
         for (IoError error : {opened.file->write(bytes), opened.file->flush()})

@@ -18,7 +18,7 @@ void holdToTypingRule(HWND edit, const ControlDef& box, std::wstring& accepted) 
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     if (auto fix = trimInsertion(box, LineBreak::CrLf, asUtf16(accepted), asUtf16(windowText(edit)), end)) {
         const std::wstring kept = asWide(fix->kept);
-        SendMessageW(edit, EM_SETSEL, fix->start, fix->end);
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(fix->start), static_cast<LPARAM>(fix->end));
         SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(kept.c_str()));
     }
     accepted = windowText(edit);

@@ -58,7 +58,7 @@ Win32Toolkit::ControlState& Win32Toolkit::control(int id) {
     return byId(controls_, id);
 }
 
-bool Win32Toolkit::isList(const ControlState& c) const {
+bool Win32Toolkit::isList(const ControlState& c) {
     assert(c.def->kind == ControlKind::ListBox || c.def->kind == ControlKind::DropDown);
     return c.def->kind == ControlKind::ListBox;
 }

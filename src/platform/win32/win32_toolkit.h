@@ -87,13 +87,13 @@ private:
 
     static LRESULT CALLBACK windowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(WindowState& window, UINT message, WPARAM wParam, LPARAM lParam);
-    void createWindow(WindowState& window);
+    static void createWindow(WindowState& window);
     void createControl(ControlState& control);
     void notified(ControlState& control, WORD code);
     void editChanged(ControlState& control);
-    HBRUSH colour(HDC dc, HWND control);
+    HBRUSH colour(HDC dc, HWND handle);
     void showOnScreen(WindowState& window);
-    void fitOnScreens(WindowState& window);
+    static void fitOnScreens(WindowState& window);
     void setTabOrder(const std::vector<int>& order);
     void press(const std::vector<int>& buttons);
     void openMenu(WindowState& window, POINT at);
@@ -105,7 +105,7 @@ private:
     ControlState& control(int id);
     ControlState* controlOf(HWND handle);
     static bool isMultiLineEdit(const ControlState* control);
-    bool isList(const ControlState& c) const;
+    static bool isList(const ControlState& c);
     void applyFont(const ControlState& c, FontFace face, int size);
     Refusal refusal(const ControlState& control);
 
