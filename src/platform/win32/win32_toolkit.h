@@ -92,7 +92,7 @@ private:
     void notified(ControlState& control, WORD code);
     void editChanged(ControlState& control);
     HBRUSH colour(HDC dc, HWND handle);
-    void showOnScreen(WindowState& window);
+    static void showOnScreen(WindowState& window);
     static void fitOnScreens(WindowState& window);
     void setTabOrder(const std::vector<int>& order);
     void press(const std::vector<int>& buttons);
